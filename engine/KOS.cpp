@@ -1,0 +1,3 @@
+#include "engine/KOS.h"
+
+TKOS KOS;

@@ -1,0 +1,68 @@
+#include "support/SkriptDialoge.h"
+
+namespace {
+template <typename T>
+std::optional<T> naechste(std::deque<std::optional<T>>& q) {
+  if (q.empty()) return std::nullopt;
+  auto a = q.front();
+  q.pop_front();
+  return a;
+}
+}  // namespace
+
+SkriptDialoge::SkriptDialoge() { Dialog_setzen(this); }
+SkriptDialoge::~SkriptDialoge() { Dialog_setzen(nullptr); }
+
+void SkriptDialoge::Meldung(const std::string& text) { meldungen.push_back(text); }
+
+bool SkriptDialoge::Frage(const std::string& text) {
+  fragen.push_back(text);
+  if (antworten_frage.empty()) return false;
+  bool a = antworten_frage.front();
+  antworten_frage.pop_front();
+  return a;
+}
+
+bool SkriptDialoge::Eingabe(const std::string&, const std::string& prompt, std::string& text) {
+  eingabe_prompts.push_back(prompt);
+  eingabe_vorgaben.push_back(text);
+  auto a = naechste(antworten_eingabe);
+  if (!a) return false;
+  text = *a;
+  return true;
+}
+
+bool SkriptDialoge::Farbe_waehlen(TFarbe& farbe) {
+  auto a = naechste(antworten_farbe);
+  if (!a) return false;
+  farbe = *a;
+  return true;
+}
+
+bool SkriptDialoge::Schrift_waehlen(TSchrift& schrift) {
+  auto a = naechste(antworten_schrift);
+  if (!a) return false;
+  schrift = *a;
+  return true;
+}
+
+bool SkriptDialoge::Speicherpfad_waehlen(const std::string&, const std::string& filter,
+                                         const std::string&, std::string& pfad) {
+  speicher_filter.push_back(filter);
+  auto a = naechste(antworten_pfad);
+  if (!a) return false;
+  pfad = *a;
+  return true;
+}
+
+bool SkriptDialoge::Abbruch_angefordert() {
+  ++abbruch_abfragen;
+  return abbruch_ab_abfrage > 0 && abbruch_abfragen >= abbruch_ab_abfrage;
+}
+
+void SkriptDialoge::Fortschritt(const std::string&, int prozent) {
+  fortschritte.push_back(prozent);
+}
+
+SkriptAblage::SkriptAblage() { Ablage_setzen(this); }
+SkriptAblage::~SkriptAblage() { Ablage_setzen(nullptr); }
