@@ -1,0 +1,382 @@
+#include "engine/UMatheBasisOp.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+int Nachkommastellen = 6;
+int Gesamtstellen = 9;
+bool Fixkomma = false;
+bool Bruchdarstellung = false;
+
+namespace {
+
+// The float texts below are built with to_chars so that a German locale set by the window
+// toolkit can never sneak a second kind of decimal separator into them.
+
+std::string Komma_statt_Punkt(std::string s) {
+  std::replace(s.begin(), s.end(), '.', ',');
+  return s;
+}
+
+void Nullen_und_Komma_abschneiden(std::string& s) {
+  if (s.find(',') == std::string::npos) return;
+  while (!s.empty() && s.back() == '0')
+    s.pop_back();
+  if (!s.empty() && s.back() == ',') s.pop_back();
+}
+
+// A minus sign in front of nothing but zeros would show a value that is not there.
+void Minus_vor_Null_entfernen(std::string& s) {
+  if (s.empty() || s[0] != '-') return;
+  if (s.find_first_of("123456789", 1) == std::string::npos) s.erase(0, 1);
+}
+
+std::string Nicht_endlich_Text(long double x) {
+  if (std::isnan(x)) return "NAN";
+  return x < 0 ? "-INF" : "INF";
+}
+
+// Scientific text with `nachkomma` decimals in the mantissa: mantissa (with ",") and exponent.
+void Wissenschaftlich(long double x, int nachkomma, std::string& mantisse, int& e) {
+  char puffer[96];
+  auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific,
+                         std::clamp(nachkomma, 0, 40));
+  std::string s(puffer, r.ptr);
+  const auto epos = s.find('e');
+  mantisse = Komma_statt_Punkt(s.substr(0, epos));
+  e = 0;
+  if (epos != std::string::npos) {
+    const char* anfang = s.c_str() + epos + 1;
+    if (*anfang == '+') ++anfang;
+    std::from_chars(anfang, s.c_str() + s.size(), e);
+  }
+}
+
+std::string Exponent_anhaengen(std::string mantisse, int e) {
+  return mantisse + "E" + std::to_string(e);
+}
+
+// General format: at most P significant digits, shortest text; scientific when the number has
+// more than P digits before the comma or is smaller than 0,00001.
+std::string Allgemein(long double x, int P) {
+  P = std::clamp(P, 1, 18);
+  if (x == 0) return "0";
+  std::string mantisse;
+  int e = 0;
+  Wissenschaftlich(x, P - 1, mantisse, e);
+  if (e >= P || std::fabs(x) < 1E-5L) {
+    Nullen_und_Komma_abschneiden(mantisse);
+    return Exponent_anhaengen(mantisse, e);
+  }
+  char puffer[96];
+  auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, P - 1 - e);
+  std::string s = Komma_statt_Punkt(std::string(puffer, r.ptr));
+  Nullen_und_Komma_abschneiden(s);
+  Minus_vor_Null_entfernen(s);
+  return s;
+}
+
+// Fixed format: D decimals, at most P digits before the comma, scientific beyond that.
+std::string Fest(long double x, int D, int P) {
+  D = std::clamp(D, 0, 18);
+  P = std::clamp(P, 1, 40);
+  std::string mantisse;
+  int e = 0;
+  Wissenschaftlich(x, D, mantisse, e);
+  if (x != 0 && e >= P) {
+    Wissenschaftlich(x, P - 1, mantisse, e);
+    return Exponent_anhaengen(mantisse, e);
+  }
+  char puffer[128];
+  auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, D);
+  if (r.ec != std::errc()) return Exponent_anhaengen(mantisse, e);
+  std::string s = Komma_statt_Punkt(std::string(puffer, r.ptr));
+  Minus_vor_Null_entfernen(s);
+  return s;
+}
+
+// Reads [blanks][sign]digits[.digits][(e|E)[sign]digits] covering the whole text. On failure
+// position is the 1-based index of the first character that does not fit.
+bool Dezimalzahl_lesen(const std::string& s, long double& wert, int& position) {
+  const size_t n = s.size();
+  size_t i = 0;
+  while (i < n && s[i] == ' ')
+    ++i;
+  bool negativ = false;
+  if (i < n && (s[i] == '+' || s[i] == '-')) negativ = s[i++] == '-';
+  const size_t zahl_anfang = i;
+  int ziffern = 0;
+  while (i < n && std::isdigit(static_cast<unsigned char>(s[i])))
+    ++i, ++ziffern;
+  if (i < n && s[i] == '.') {
+    ++i;
+    while (i < n && std::isdigit(static_cast<unsigned char>(s[i])))
+      ++i, ++ziffern;
+  }
+  if (ziffern == 0) {
+    position = static_cast<int>(i + 1);
+    return false;
+  }
+  std::string zahl = s.substr(zahl_anfang, i - zahl_anfang);
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    std::string exponent = "e";
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+      if (s[i] == '-') exponent += '-';
+      ++i;
+    }
+    int exponent_ziffern = 0;
+    while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) {
+      exponent += s[i++];
+      ++exponent_ziffern;
+    }
+    if (exponent_ziffern == 0) {
+      position = static_cast<int>(i + 1);
+      return false;
+    }
+    zahl += exponent;
+  }
+  if (i < n) {
+    position = static_cast<int>(i + 1);
+    return false;
+  }
+  long double v = 0;
+  auto r = std::from_chars(zahl.data(), zahl.data() + zahl.size(), v);
+  if (r.ec != std::errc() || !std::isfinite(v)) {
+    position = static_cast<int>(zahl_anfang + 1);
+    return false;
+  }
+  wert = negativ ? -v : v;
+  position = 0;
+  return true;
+}
+
+}  // namespace
+
+long double Mantisse_Exponent(long double x, int& e) {
+  e = 0;
+  if (!std::isfinite(x)) return x;
+  std::string mantisse;
+  Wissenschaftlich(x, 17, mantisse, e);
+  long double m = 0;
+  int position = 0;
+  std::replace(mantisse.begin(), mantisse.end(), ',', '.');
+  Dezimalzahl_lesen(mantisse, m, position);
+  return m;
+}
+
+std::string Komma_verschieben(const std::string& s, int e) {
+  std::string t = s;
+  size_t p = t.find(',');
+  if (p == std::string::npos) {
+    t += ",0";
+    p = t.find(',');
+  }
+  if (e == 0) return t;
+  if (e > 0) {
+    const long fehlend = static_cast<long>(p) + e + 2 - static_cast<long>(t.size());
+    if (fehlend > 0) t.append(static_cast<size_t>(fehlend), '0');
+    t.erase(p, 1);
+    t.insert(p + static_cast<size_t>(e), 1, ',');
+  } else {
+    const size_t anzahl = static_cast<size_t>(-static_cast<long>(e));
+    const size_t vor_ziffer = p == 0 ? 0 : p - 1;
+    t.insert(vor_ziffer, anzahl, '0');
+    t.erase(p + anzahl, 1);
+    t.insert(p, 1, ',');
+  }
+  return t;
+}
+
+std::string Zahl_zu_Text(bool fix, int G, int N, long double x) {
+  if (!std::isfinite(x)) return Nicht_endlich_Text(x);
+  G = std::clamp(G, 1, 60);
+  N = std::clamp(N, 0, 40);
+  if (std::fabs(x) < 1E-15L) return fix ? Fest(x, N, G) : Allgemein(x, 15);
+
+  // Adding half a unit of the last shown decimal makes the later cut round half away from zero.
+  const long double halb = 5 * std::pow(10.0L, static_cast<long double>(-N - 1));
+  long double v = x;
+  if (v > 0) v += halb;
+  if (v < 0) v -= halb;
+
+  std::string s;
+  int e = 0;
+  Wissenschaftlich(v, 17, s, e);
+  const bool negativ = !s.empty() && s[0] == '-';
+  const int betrag_e = std::abs(e);
+
+  if (G < 2 + (negativ ? 1 : 0) + betrag_e) {
+    const int stellen_e = betrag_e > 0 ? static_cast<int>(std::floor(std::log10(betrag_e))) : 0;
+    const int P = G - 3 - stellen_e - (e < 0 ? 1 : 0) - (negativ ? 1 : 0);
+    const int D = std::max(0, std::min(fix ? N : 0, P - 2));
+    // The scientific formats round by themselves; handing them the shifted value would show a
+    // tiny negative number as its shifted neighbour (-0,0000001 as "-6E-7").
+    return fix ? Fest(x, D, P) : Allgemein(x, P);
+  }
+
+  std::string t = Komma_verschieben(s, e);
+  if (!fix) Nullen_und_Komma_abschneiden(t);
+  if (t.size() > static_cast<size_t>(G)) t.resize(static_cast<size_t>(G));
+  const size_t komma = t.find(',');
+  if (komma != std::string::npos && t.size() > komma + 1 + static_cast<size_t>(N)) {
+    t.resize(komma + 1 + static_cast<size_t>(N));
+  }
+  if (!fix) Nullen_und_Komma_abschneiden(t);
+  // A cut right behind the comma (by G, or by N = 0) must not leave the comma dangling.
+  if (!t.empty() && t.back() == ',') t.pop_back();
+  Minus_vor_Null_entfernen(t);
+  if (fix) {
+    if (t.size() < static_cast<size_t>(G))
+      t.insert(0, 2 * (static_cast<size_t>(G) - t.size()), ' ');
+    if (!t.empty() && t[0] == '-') t.insert(0, 1, ' ');
+  }
+  return t;
+}
+
+bool Bruch_finden(long double x, int& p, int& q) {
+  p = 0;
+  q = 1;
+  if (!std::isfinite(x)) return false;
+  constexpr std::int64_t grenze = std::numeric_limits<std::int32_t>::max();
+  const long double a = std::fabs(x);
+  long double d = a;
+  // Convergents are kept in 64 bits so that leaving the 32-bit range is noticed instead of
+  // wrapping round into a wrong fraction that would still pass the closeness test.
+  std::int64_t pp = 1, qq = 0, p_vor = 0, q_vor = 1;
+  for (int schritt = 0; schritt <= 20; ++schritt) {
+    long double c = std::trunc(d);
+    if (std::fabs(c + 1 - d) < 1E-5L) c += 1;
+    if (std::fabs(c) > static_cast<long double>(grenze)) return false;
+    const auto ci = static_cast<std::int64_t>(c);
+    const std::int64_t p_neu = p_vor + ci * pp;
+    const std::int64_t q_neu = q_vor + ci * qq;
+    p_vor = pp;
+    q_vor = qq;
+    pp = p_neu;
+    qq = q_neu;
+    if (qq == 0) return false;
+    if (std::llabs(pp) > grenze || std::llabs(qq) > grenze) return false;
+    if (std::fabs(a - static_cast<long double>(pp) / static_cast<long double>(qq)) < 1E-14L) {
+      if (qq < 0) {
+        pp = -pp;
+        qq = -qq;
+      }
+      p = static_cast<int>(x < 0 ? -pp : pp);
+      q = static_cast<int>(qq);
+      return true;
+    }
+    if (d == c) return false;
+    d = 1 / (d - c);
+    if (!std::isfinite(d)) return false;
+  }
+  return false;
+}
+
+bool Ist_ganze_Zahl(long double x) {
+  int p = 0, q = 0;
+  return Bruch_finden(x, p, q) && q == 1;
+}
+
+bool Bruch_kuerzen(long double& a, long double& b) {
+  int p = 0, q = 0;
+  if (!Bruch_finden(a / b, p, q)) return false;
+  a = p;
+  b = q;
+  return true;
+}
+
+std::string Zahl_als_Bruch(long double x) {
+  int p = 0, q = 0;
+  if (Bruch_finden(x, p, q) && q != 1) return std::to_string(p) + "/" + std::to_string(q);
+  return Zahl_zu_Text(false, 25, 22, x);
+}
+
+bool Zahl_einlesen(const std::string& text, long double& wert, int& fehlerposition) {
+  std::string t = text;
+  std::replace(t.begin(), t.end(), ',', '.');
+  long double nenner = 1;
+  const size_t strich = t.find('/');
+  if (strich != std::string::npos) {
+    int position = 0;
+    if (!Dezimalzahl_lesen(t.substr(strich + 1), nenner, position) || nenner == 0) {
+      fehlerposition = static_cast<int>(strich) + 2;
+      return false;
+    }
+    t.resize(strich);
+  }
+  long double zaehler = 0;
+  int position = 0;
+  if (!Dezimalzahl_lesen(t, zaehler, position)) {
+    fehlerposition = position;
+    return false;
+  }
+  const long double v = zaehler / nenner;
+  if (!std::isfinite(v)) {
+    fehlerposition = static_cast<int>(strich) + 1;
+    return false;
+  }
+  wert = v;
+  fehlerposition = 0;
+  return true;
+}
+
+bool Zelltext_als_Bruch(std::string& zelle) {
+  long double wert = 0;
+  int position = 0;
+  const bool ok = Zahl_einlesen(zelle, wert, position);
+  if (ok) zelle = Zahl_als_Bruch(wert);
+  return ok;
+}
+
+void Zelltext_als_Dezimal(std::string& zelle) {
+  long double wert = 0;
+  int position = 0;
+  if (Zahl_einlesen(zelle, wert, position)) zelle = Zahl_zu_Text(false, 25, 22, wert);
+}
+
+std::string Polynom_zu_Text(const std::vector<long double>& a, int n, bool fix, int G, int N,
+                            bool als_Bruch) {
+  std::string text;
+  const int hoechster = std::min(n, static_cast<int>(a.size()) - 1);
+  for (int i = hoechster; i >= 0; --i) {
+    const long double k = a[static_cast<size_t>(i)];
+    if (k == 0) continue;
+    std::string potenz;
+    if (i == 1) potenz = "x";
+    if (i == 2) potenz = "x²";
+    if (i == 3) potenz = "x³";
+    if (i > 3) potenz = "x^" + std::to_string(i);
+    text += "+" + (als_Bruch ? Zahl_als_Bruch(k) : Zahl_zu_Text(fix, G, N, k)) + potenz;
+  }
+  if (!text.empty() && text[0] == '+') text.erase(0, 1);
+  for (size_t pos = text.find("+-"); pos != std::string::npos; pos = text.find("+-", pos)) {
+    text.erase(pos, 1);
+  }
+  return text;
+}
+
+bool Nachkommastellen_waehlen(int N) {
+  Nachkommastellen = std::clamp(N, 0, 17);
+  if (Nachkommastellen > Gesamtstellen - 3) {
+    Gesamtstellen = Nachkommastellen + 3;
+    return true;
+  }
+  return false;
+}
+
+bool Gesamtstellen_waehlen(int G) {
+  Gesamtstellen = std::clamp(G, 8, 20);
+  if (Gesamtstellen - 3 < Nachkommastellen) {
+    Nachkommastellen = Gesamtstellen - 3;
+    return true;
+  }
+  return false;
+}
+
+int Spaltenbreite_Standard() {
+  return std::max(63, 6 * Gesamtstellen);
+}
