@@ -1,0 +1,506 @@
+#include "table/UStringGrid.h"
+
+#include <QPainter>
+#include <QRect>
+#include <QTextOption>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/UMatheBasisOp.h"
+#include "kos/U_KOS.h"
+#include "platform/Dialoge.h"
+
+Tabelle Zahlentabelle;
+
+namespace {
+
+const std::string leer_text;
+
+// Number of characters of a UTF-8 text (continuation bytes do not count).
+std::size_t Zeichenzahl(const std::string& s) {
+  std::size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+bool Datenzelle(int spalte, int zeile) {
+  return spalte >= 1 && spalte <= Letzte_Spalte && zeile >= 1 && zeile <= Letzte_Zeile;
+}
+
+}  // namespace
+
+bool Bereich_leer(const TBereich& b) {
+  return b.Links < 1 || b.Oben < 1 || b.Rechts < 1 || b.Unten < 1;
+}
+
+// ---- Tabelle ----------------------------------------------------------------------------------
+
+Tabelle::Tabelle() : zellen_(Tabelle_Zeilen) {
+  Spaltenbreite.fill(Standard_Spaltenbreite);
+  Spaltenbreite[0] = 33;
+  Tabellenkopf_schreiben(*this);
+}
+
+const std::string& Tabelle::Zelle(int spalte, int zeile) const {
+  if (!Gueltig(spalte, zeile)) return leer_text;
+  return zellen_[zeile][spalte];
+}
+
+void Tabelle::Zelle_setzen(int spalte, int zeile, const std::string& text) {
+  if (!Gueltig(spalte, zeile)) return;
+  std::string& z = zellen_[zeile][spalte];
+  if (z == text) return;
+  z = text;
+  Inhalt_gemeldet(spalte, zeile, spalte, zeile);
+}
+
+TBereich Tabelle::Auswahl() const {
+  if (spalte_ < 1 || zeile_ < 1 || anker_spalte_ < 1 || anker_zeile_ < 1) return TBereich{};
+  return TBereich{std::min(spalte_, anker_spalte_), std::min(zeile_, anker_zeile_),
+                  std::max(spalte_, anker_spalte_), std::max(zeile_, anker_zeile_)};
+}
+
+bool Tabelle::Gehe_zu(int spalte, int zeile) {
+  return Auswahl_setzen(spalte, zeile, spalte, zeile);
+}
+
+bool Tabelle::Auswahl_setzen(int anker_spalte, int anker_zeile, int spalte, int zeile) {
+  if (anker_spalte == -1 && anker_zeile == -1 && spalte == -1 && zeile == -1) {
+    // the empty selection, as set when the table loses the focus
+  } else if (!Datenzelle(anker_spalte, anker_zeile) || !Datenzelle(spalte, zeile)) {
+    return false;
+  }
+  if (anker_spalte == anker_spalte_ && anker_zeile == anker_zeile_ && spalte == spalte_ &&
+      zeile == zeile_)
+    return true;
+  anker_spalte_ = anker_spalte;
+  anker_zeile_ = anker_zeile;
+  spalte_ = spalte;
+  zeile_ = zeile;
+  Melden(TAenderung::Auswahl, Auswahl());
+  return true;
+}
+
+void Tabelle::Ecke_setzen(int links, int oben) {
+  links = std::clamp(links, 1, Letzte_Spalte);
+  oben = std::clamp(oben, 1, Letzte_Zeile);
+  if (links == links_ && oben == oben_) return;
+  links_ = links;
+  oben_ = oben;
+  Melden(TAenderung::Ecke, TBereich{links_, oben_, links_, oben_});
+}
+
+int Tabelle::Beobachter_anmelden(Beobachter b) {
+  beobachter_.emplace_back(naechste_id_, std::move(b));
+  return naechste_id_++;
+}
+
+void Tabelle::Beobachter_abmelden(int id) {
+  std::erase_if(beobachter_, [id](const auto& e) { return e.first == id; });
+}
+
+void Tabelle::Melden(TAenderung art, const TBereich& bereich) {
+  // A watcher may sign off while being told; work on a copy.
+  auto alle = beobachter_;
+  for (auto& [id, b] : alle)
+    if (b) b(art, bereich);
+}
+
+void Tabelle::Inhalt_gemeldet(int l, int o, int r, int u) {
+  if (sammeln_ > 0) {
+    if (!gesammelt_) {
+      sammelbereich_ = TBereich{l, o, r, u};
+      gesammelt_ = true;
+    } else {
+      sammelbereich_.Links = std::min(sammelbereich_.Links, l);
+      sammelbereich_.Oben = std::min(sammelbereich_.Oben, o);
+      sammelbereich_.Rechts = std::max(sammelbereich_.Rechts, r);
+      sammelbereich_.Unten = std::max(sammelbereich_.Unten, u);
+    }
+    return;
+  }
+  Melden(TAenderung::Inhalt, TBereich{l, o, r, u});
+}
+
+Tabelle::Sammler::Sammler(Tabelle& t) : t_(t) {
+  ++t_.sammeln_;
+}
+
+Tabelle::Sammler::~Sammler() {
+  if (--t_.sammeln_ > 0 || !t_.gesammelt_) return;
+  t_.gesammelt_ = false;
+  t_.Melden(TAenderung::Inhalt, t_.sammelbereich_);
+}
+
+// ---- numbers in cells -------------------------------------------------------------------------
+
+bool Zelle_als_Zahl(const Tabelle& t, int spalte, int zeile, long double& wert) {
+  const std::string& text = t.Zelle(spalte, zeile);
+  if (text.empty()) return false;
+  int fehlerposition = 0;
+  return Zahl_einlesen(text, wert, fehlerposition);
+}
+
+std::string Zahl_als_Zelltext(long double x) {
+  if (std::isnan(x)) return "NAN";
+  if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
+  if (x == 0) return "0";
+  char puffer[64];
+  std::snprintf(puffer, sizeof puffer, "%.14Le", std::fabs(x));  // d.dddddddddddddde+XX
+  const std::string s(puffer);
+  const std::size_t e_pos = s.find('e');
+  const int e = std::atoi(s.c_str() + e_pos + 1);
+  std::string ziffern = s.substr(0, 1) + s.substr(2, e_pos - 2);
+  while (ziffern.size() > 1 && ziffern.back() == '0')
+    ziffern.pop_back();
+
+  std::string text;
+  if (std::fabs(x) < 1E-5L || e >= 15) {
+    text = ziffern.substr(0, 1);
+    if (ziffern.size() > 1) text += "," + ziffern.substr(1);
+    text += "E" + std::to_string(e);
+  } else if (e >= 0) {
+    const std::size_t ganz = static_cast<std::size_t>(e) + 1;
+    if (ziffern.size() <= ganz) {
+      text = ziffern + std::string(ganz - ziffern.size(), '0');
+    } else {
+      text = ziffern.substr(0, ganz) + "," + ziffern.substr(ganz);
+    }
+  } else {
+    text = "0," + std::string(static_cast<std::size_t>(-e - 1), '0') + ziffern;
+  }
+  return x < 0 ? "-" + text : text;
+}
+
+// ---- set-up, headers, clearing ----------------------------------------------------------------
+
+void Tabelle_einrichten(Tabelle& t) {
+  t.Standard_Spaltenbreite = 90;
+  t.Spaltenbreite.fill(90);
+  t.Spaltenbreite[0] = 33;
+  t.Standard_Zeilenhoehe = 16;
+  t.Kopfzeilenhoehe = 17;
+  t.Gitterlinienbreite = 2;
+  t.Farbe_fest = 0xF0FBFF;
+  t.Farbe_Daten = 0xFFFFFF;
+  t.Schrift = TSchrift{"Arial", 8, true, false, false, false, 0x800000};
+  t.Melden(TAenderung::Geometrie, TBereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+  Tabelle_leeren(t);
+  Markierung_aufheben(t);
+}
+
+void Tabellenkopf_schreiben(Tabelle& t) {
+  Tabelle::Sammler sammler(t);
+  t.Zelle_setzen(0, 0, "Ze Nr");
+  t.Zelle_setzen(1, 0, "  x (Sp1)");
+  t.Zelle_setzen(2, 0, "  y (Sp2)");
+  t.Zelle_setzen(3, 0, "Matrix A (Sp3)");
+  for (int c = 4; c <= Letzte_Spalte; ++c)
+    t.Zelle_setzen(c, 0, "  Sp" + std::to_string(c) + "   ");
+  for (int r = 1; r <= Letzte_Zeile; ++r)
+    t.Zelle_setzen(0, r, std::to_string(r) + "  ");
+}
+
+void Tabelle_leeren(Tabelle& t) {
+  {
+    Tabelle::Sammler sammler(t);
+    Tabellenkopf_schreiben(t);
+    bool geaendert = false;
+    for (int r = 1; r <= Letzte_Zeile; ++r) {
+      auto& zeile = t.Zeilenzellen(r);
+      for (int c = 1; c <= Letzte_Spalte; ++c) {
+        if (!zeile[c].empty()) {
+          zeile[c].clear();
+          geaendert = true;
+        }
+      }
+    }
+    if (geaendert) t.Melden(TAenderung::Inhalt, TBereich{1, 1, Letzte_Spalte, Letzte_Zeile});
+  }
+  Ecke_links_oben_zeigen(t);
+}
+
+namespace {
+
+// Row labels after a row has been removed or emptied carry three blanks.
+std::string Zeilennummer_nach_Aenderung(int r) {
+  return std::to_string(r) + "   ";
+}
+
+}  // namespace
+
+void Zeile_entfernen(Tabelle& t, int zeile) {
+  if (zeile < 1 || zeile > Letzte_Zeile) return;
+  for (int k = zeile; k < Letzte_Zeile; ++k)
+    t.Zeilenzellen(k).swap(t.Zeilenzellen(k + 1));
+  for (auto& z : t.Zeilenzellen(Letzte_Zeile))
+    z.clear();
+  for (int r = 1; r <= Letzte_Zeile; ++r)
+    t.Zeilenzellen(r)[0] = Zeilennummer_nach_Aenderung(r);
+  t.Melden(TAenderung::Inhalt, TBereich{0, 1, Letzte_Spalte, Letzte_Zeile});
+}
+
+void Spalte_entfernen(Tabelle& t, int spalte) {
+  if (spalte < 1 || spalte > Letzte_Spalte) return;
+  for (int r = 0; r <= Letzte_Zeile; ++r) {
+    auto& z = t.Zeilenzellen(r);
+    for (int k = spalte; k < Letzte_Spalte; ++k)
+      z[k].swap(z[k + 1]);
+    z[Letzte_Spalte].clear();
+  }
+  t.Melden(TAenderung::Inhalt, TBereich{spalte, 0, Letzte_Spalte, Letzte_Zeile});
+}
+
+void Zeile_leeren(Tabelle& t, int zeile) {
+  if (zeile < 1 || zeile > Letzte_Zeile) return;
+  Tabelle::Sammler sammler(t);
+  for (int c = 1; c <= Letzte_Spalte; ++c)
+    t.Zelle_setzen(c, zeile, "");
+  t.Zelle_setzen(0, zeile, Zeilennummer_nach_Aenderung(zeile));
+}
+
+void Spalte_leeren(Tabelle& t, int spalte) {
+  if (spalte < 1 || spalte > Letzte_Spalte) return;
+  Tabelle::Sammler sammler(t);
+  for (int r = 1; r <= Letzte_Zeile; ++r)
+    t.Zelle_setzen(spalte, r, "");
+}
+
+// ---- readers and writers ----------------------------------------------------------------------
+
+std::vector<long double> Spalte_einlesen(const Tabelle& t, int spalte, int& anzahl) {
+  std::vector<long double> werte;
+  long double w = 0;
+  for (int r = 1; r <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, r, w); ++r)
+    werte.push_back(w);
+  anzahl = static_cast<int>(werte.size());
+  return werte;
+}
+
+std::vector<TPunkt> Punkte_einlesen(const Tabelle& t, int spalte, int& anzahl) {
+  std::vector<TPunkt> punkte;
+  for (int r = 1; r <= Letzte_Zeile; ++r) {
+    TPunkt p;
+    if (!Zelle_als_Zahl(t, spalte, r, p.x) || !Zelle_als_Zahl(t, spalte + 1, r, p.y)) break;
+    punkte.push_back(p);
+  }
+  anzahl = static_cast<int>(punkte.size());
+  return punkte;
+}
+
+void Punkte_ausgeben(Tabelle& t, int spalte, const std::vector<TPunkt>& punkte, int anzahl) {
+  // A count beyond the list or the table must not read or write past either end.
+  const int n = std::min({anzahl, static_cast<int>(punkte.size()), Letzte_Zeile});
+  Tabelle::Sammler sammler(t);
+  for (int i = 0; i < n; ++i) {
+    t.Zelle_setzen(spalte, i + 1, Zahl_als_Zelltext(punkte[i].x));
+    t.Zelle_setzen(spalte + 1, i + 1, Zahl_als_Zelltext(punkte[i].y));
+  }
+}
+
+long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste) {
+  long double summe = 0, w = 0;
+  naechste = 1;
+  while (naechste <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, naechste, w)) {
+    summe += w;
+    ++naechste;
+  }
+  return summe;
+}
+
+void Spalte_kumulieren(Tabelle& t, int spalte) {
+  long double s = 0, w = 0;
+  if (!Zelle_als_Zahl(t, spalte, 1, s)) return;
+  Tabelle::Sammler sammler(t);
+  for (int r = 2; r <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, r, w); ++r) {
+    s += w;
+    t.Zelle_setzen(spalte, r, Zahl_als_Zelltext(s));
+  }
+}
+
+// ---- ranges -----------------------------------------------------------------------------------
+
+bool Bereich_kopieren(Tabelle& t, const TBereich& quelle, int ziel_spalte, int ziel_zeile) {
+  const int breite = quelle.Rechts - quelle.Links;
+  const int hoehe = quelle.Unten - quelle.Oben;
+  const bool ueberlappt = ziel_spalte <= quelle.Rechts && quelle.Links <= ziel_spalte + breite &&
+                          ziel_zeile <= quelle.Unten && quelle.Oben <= ziel_zeile + hoehe;
+  if (ueberlappt) return true;
+  Tabelle::Sammler sammler(t);
+  for (int r = quelle.Oben; r <= quelle.Unten; ++r)
+    for (int k = quelle.Links; k <= quelle.Rechts; ++k)
+      t.Zelle_setzen(ziel_spalte + k - quelle.Links, ziel_zeile + r - quelle.Oben, t.Zelle(k, r));
+  return false;
+}
+
+std::string Bereich_als_Text(const Tabelle& t, const TBereich& bereich) {
+  const int links = std::max(bereich.Links, 0), oben = std::max(bereich.Oben, 0);
+  const int rechts = std::min(bereich.Rechts, Letzte_Spalte);
+  const int unten = std::min(bereich.Unten, Letzte_Zeile);
+  std::string text;
+  for (int r = oben; r <= unten; ++r) {
+    for (int c = links; c <= rechts; ++c) {
+      const std::string& zelle = t.Zelle(c, r);
+      text += zelle;
+      const std::size_t n = Zeichenzahl(zelle);
+      if (n < 20) text.append(20 - n, ' ');
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+void Zelle_zeichnen(const Tabelle& t, int spalte, int zeile, QPainter& maler, const QRect& rechteck,
+                    bool umbrechen, TAusrichtung ausrichtung) {
+  maler.fillRect(rechteck, maler.brush());
+  const std::string& text = t.Zelle(spalte, zeile);
+  if (text.empty()) return;
+  Qt::Alignment a = ausrichtung == TAusrichtung::Links    ? Qt::AlignLeft
+                    : ausrichtung == TAusrichtung::Rechts ? Qt::AlignRight
+                                                          : Qt::AlignHCenter;
+  a |= umbrechen ? Qt::AlignTop : Qt::AlignVCenter;
+  QTextOption option(a);
+  option.setWrapMode(umbrechen ? QTextOption::WordWrap : QTextOption::NoWrap);
+  // Row labels end in blanks that keep them off the cell's edge.
+  option.setFlags(QTextOption::IncludeTrailingSpaces);
+  maler.save();
+  maler.setClipRect(rechteck, Qt::IntersectClip);
+  maler.drawText(QRectF(rechteck), QString::fromStdString(text), option);
+  maler.restore();
+}
+
+bool Bereich_markieren(Tabelle& t, int links, int oben, int rechts, int unten) {
+  return t.Auswahl_setzen(links, oben, rechts, unten);
+}
+
+void Markierung_aufheben(Tabelle& t) {
+  t.Auswahl_setzen(-1, -1, -1, -1);
+}
+
+void Ecke_links_oben_zeigen(Tabelle& t) {
+  t.Ecke_setzen(1, 1);
+}
+
+bool Taste_verarbeiten(Tabelle& t, int taste) {
+  const int c = t.Spalte(), r = t.Zeile();
+  if (taste == Taste_Enter) {
+    if (c < 1 || r < 1) return true;
+    if (c == 2 || c == Letzte_Spalte) {
+      if (r < Letzte_Zeile) t.Gehe_zu(1, r + 1);
+    } else {
+      t.Gehe_zu(c + 1, r);
+    }
+    return true;
+  }
+  if (taste == Taste_Entf) {
+    if (c >= 1 && r >= 1) t.Zelle_setzen(c, r, "");
+    return true;
+  }
+  return false;
+}
+
+// ---- fraction and decimal sweeps --------------------------------------------------------------
+
+void Tabelle_als_Bruch(Tabelle& t) {
+  Tabelle::Sammler sammler(t);
+  std::string text;
+  for (int r = 1; r <= Letzte_Zeile; ++r) {
+    for (int c = 1; c <= Letzte_Spalte; ++c) {
+      const std::string& alt = t.Zelle(c, r);
+      if (alt.empty()) continue;
+      text = alt;
+      if (Zelltext_als_Bruch(text)) t.Zelle_setzen(c, r, text);
+    }
+  }
+}
+
+void Tabelle_als_Dezimal(Tabelle& t) {
+  Tabelle::Sammler sammler(t);
+  std::string text;
+  for (int r = 1; r <= Letzte_Zeile; ++r) {
+    for (int c = 1; c <= Letzte_Spalte; ++c) {
+      const std::string& alt = t.Zelle(c, r);
+      if (alt.empty()) continue;
+      text = alt;
+      Zelltext_als_Dezimal(text);
+      t.Zelle_setzen(c, r, text);
+    }
+  }
+}
+
+// ---- button actions ---------------------------------------------------------------------------
+
+namespace {
+
+// A whole number with optional blanks around it and an optional sign; no overflow.
+bool Ganzzahl_lesen(const std::string& s, int& wert) {
+  std::size_t i = 0, n = s.size();
+  while (i < n && s[i] == ' ')
+    ++i;
+  while (n > i && s[n - 1] == ' ')
+    --n;
+  bool negativ = false;
+  if (i < n && (s[i] == '+' || s[i] == '-')) negativ = s[i++] == '-';
+  if (i >= n) return false;
+  long long v = 0;
+  for (; i < n; ++i) {
+    if (s[i] < '0' || s[i] > '9') return false;
+    v = v * 10 + (s[i] - '0');
+    if (v > 2147483648LL) return false;
+  }
+  if (negativ) v = -v;
+  if (v > 2147483647LL) return false;
+  wert = static_cast<int>(v);
+  return true;
+}
+
+}  // namespace
+
+bool Kopierziel_lesen(const std::string& antwort, int& spalte, int& zeile) {
+  const std::size_t p = antwort.find(';');
+  if (p == std::string::npos) return false;
+  int s = 0, z = 0;
+  if (!Ganzzahl_lesen(antwort.substr(0, p), s) || !Ganzzahl_lesen(antwort.substr(p + 1), z))
+    return false;
+  spalte = s;
+  zeile = z;
+  return true;
+}
+
+void Bereich_kopieren_fragen(Tabelle& t) {
+  const TBereich quelle = t.Auswahl();
+  if (Bereich_leer(quelle)) {
+    Dialog().Meldung("Erst Bereich markieren !");
+    return;
+  }
+  std::string antwort = "2;5";
+  if (!Dialog().Eingabe("Kopieren nach:", "Zelle links oben =", antwort)) return;
+  int spalte = 0, zeile = 0;
+  if (!Kopierziel_lesen(antwort, spalte, zeile)) return;
+  // 64-bit sums: a target near the int limit must not wrap into the table.
+  const long long rechts = static_cast<long long>(spalte) + (quelle.Rechts - quelle.Links);
+  const long long unten = static_cast<long long>(zeile) + (quelle.Unten - quelle.Oben);
+  if (spalte < 1 || zeile < 1 || rechts > Letzte_Spalte || unten > Letzte_Zeile) {
+    Dialog().Meldung("Tabellengrenzen überschritten !");
+    return;
+  }
+  if (Bereich_kopieren(t, quelle, spalte, zeile))
+    Dialog().Meldung("Bereich kann nicht in sich selbst kopiert werden");
+}
+
+void Bereich_in_Zwischenablage(const Tabelle& t) {
+  const TBereich b = t.Auswahl();
+  if (Bereich_leer(b)) return;
+  Ablage().Text_setzen(Bereich_als_Text(t, b));
+}
+
+void Punkteliste_einlesen(const Tabelle& t, int spalte) {
+  int anzahl = 0;
+  const std::vector<TPunkt> punkte = Punkte_einlesen(t, spalte, anzahl);
+  anzahl = std::min(anzahl, Punkteliste_Groesse);
+  std::copy_n(punkte.begin(), anzahl, Punkteliste.begin());
+  Punktanzahl = anzahl;
+}

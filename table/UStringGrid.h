@@ -1,0 +1,182 @@
+#pragma once
+// The table: the program's number store of 44 x 1501 text cells. Row 0 holds the column
+// captions, column 0 the row numbers; the data cells are columns 1..43, rows 1..1500. A cell is
+// a number only when an operation reads it. Besides the texts the table keeps what the grid on
+// screen shows of it (current cell, selection, top-left cell, column widths), so that the rules
+// that move the focus or read the selection work without a window.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Typen.h"
+
+class QPainter;
+class QRect;
+
+constexpr int Tabelle_Spalten = 44;   // columns 0..43
+constexpr int Tabelle_Zeilen = 1501;  // rows 0..1500
+constexpr int Letzte_Spalte = Tabelle_Spalten - 1;
+constexpr int Letzte_Zeile = Tabelle_Zeilen - 1;
+
+// A rectangle of cells. Any coordinate below 1 means: nothing selected.
+struct TBereich {
+  int Links = -1;
+  int Oben = -1;
+  int Rechts = -1;
+  int Unten = -1;
+  bool operator==(const TBereich&) const = default;
+};
+
+bool Bereich_leer(const TBereich& b);
+
+enum class TAusrichtung { Links, Rechts, Mitte };
+
+// What changed, for whoever shows the table.
+enum class TAenderung {
+  Inhalt,     // cell texts inside the rectangle
+  Auswahl,    // current cell or selection
+  Ecke,       // top-left visible cell
+  Geometrie,  // column widths
+};
+
+class Tabelle {
+ public:
+  Tabelle();
+  Tabelle(const Tabelle&) = delete;
+  Tabelle& operator=(const Tabelle&) = delete;
+
+  // Cells outside the table read as empty; writes outside it are ignored.
+  const std::string& Zelle(int spalte, int zeile) const;
+  void Zelle_setzen(int spalte, int zeile, const std::string& text);
+  static bool Gueltig(int spalte, int zeile) {
+    return spalte >= 0 && spalte <= Letzte_Spalte && zeile >= 0 && zeile <= Letzte_Zeile;
+  }
+
+  // Current (focus) cell; -1/-1 when there is none. The selection is the rectangle spanned by
+  // the anchor and the current cell, as in a grid with range selection.
+  int Spalte() const { return spalte_; }
+  int Zeile() const { return zeile_; }
+  TBereich Auswahl() const;
+  // Moves the focus to one cell; the selection shrinks to that cell. False when the cell is not
+  // a data cell (nothing changes then).
+  bool Gehe_zu(int spalte, int zeile);
+  // Sets anchor and current cell as given (the view reports the user's own selection this way).
+  bool Auswahl_setzen(int anker_spalte, int anker_zeile, int spalte, int zeile);
+
+  int Oben() const { return oben_; }    // top visible data row
+  int Links() const { return links_; }  // left visible data column
+  void Ecke_setzen(int links, int oben);
+
+  // Look of the grid on screen.
+  int Standard_Spaltenbreite = 90;
+  std::array<int, Tabelle_Spalten> Spaltenbreite{};
+  int Standard_Zeilenhoehe = 16;
+  int Kopfzeilenhoehe = 17;
+  int Gitterlinienbreite = 2;
+  TFarbe Farbe_fest = 0xF0FBFF;  // cream, RGB (255, 251, 240)
+  TFarbe Farbe_Daten = 0xFFFFFF;
+  TSchrift Schrift{"Arial", 8, true, false, false, false, 0x800000};  // bold navy
+
+  // Change notification. Several views may watch; each gets an id to sign off with.
+  using Beobachter = std::function<void(TAenderung, const TBereich&)>;
+  int Beobachter_anmelden(Beobachter b);
+  void Beobachter_abmelden(int id);
+  void Melden(TAenderung art, const TBereich& bereich);
+
+  // Collects the cell changes of a bulk operation into one notice (nestable).
+  class Sammler {
+   public:
+    explicit Sammler(Tabelle& t);
+    ~Sammler();
+    Sammler(const Sammler&) = delete;
+    Sammler& operator=(const Sammler&) = delete;
+
+   private:
+    Tabelle& t_;
+  };
+
+  // Raw row access for the operations that move whole rows and columns.
+  std::array<std::string, Tabelle_Spalten>& Zeilenzellen(int zeile) { return zellen_[zeile]; }
+
+ private:
+  void Inhalt_gemeldet(int l, int o, int r, int u);
+
+  std::vector<std::array<std::string, Tabelle_Spalten>> zellen_;
+  int spalte_ = -1, zeile_ = -1;
+  int anker_spalte_ = -1, anker_zeile_ = -1;
+  int oben_ = 1, links_ = 1;
+  std::vector<std::pair<int, Beobachter>> beobachter_;
+  int naechste_id_ = 1;
+  int sammeln_ = 0;
+  bool gesammelt_ = false;
+  TBereich sammelbereich_;
+};
+
+// The program's number store; the main window's StringGrid1 shows it.
+extern Tabelle Zahlentabelle;
+
+// ---- numbers in cells -------------------------------------------------------------------------
+
+// Reads a cell as a number (decimal comma or point, exponent, fraction a/b); false when the
+// cell is empty or holds anything else.
+bool Zelle_als_Zahl(const Tabelle& t, int spalte, int zeile, long double& wert);
+// The text a table operation writes for a computed number: up to 15 significant digits,
+// trailing zeros dropped, decimal comma, exponent form below 0,00001 and beyond 15 integer
+// digits ("1E-6", "-2,5E20").
+std::string Zahl_als_Zelltext(long double x);
+
+// ---- the operations on the table --------------------------------------------------------------
+
+void Tabelle_einrichten(Tabelle& t);
+void Tabellenkopf_schreiben(Tabelle& t);
+void Tabelle_leeren(Tabelle& t);
+void Zeile_entfernen(Tabelle& t, int zeile);
+void Spalte_entfernen(Tabelle& t, int spalte);
+void Zeile_leeren(Tabelle& t, int zeile);
+void Spalte_leeren(Tabelle& t, int spalte);
+// Numbers of one column from row 1 down to the first cell that is not a number.
+std::vector<long double> Spalte_einlesen(const Tabelle& t, int spalte, int& anzahl);
+// Point pairs (x from spalte, y from spalte + 1) from row 1 down to the first incomplete pair.
+std::vector<TPunkt> Punkte_einlesen(const Tabelle& t, int spalte, int& anzahl);
+void Punkte_ausgeben(Tabelle& t, int spalte, const std::vector<TPunkt>& punkte, int anzahl);
+// Sum of the numbers of a column from row 1 down; naechste = the first row without a number
+// (1501 when the column is full).
+long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste);
+void Spalte_kumulieren(Tabelle& t, int spalte);
+// Copies the texts of quelle so that its top-left cell lands on (ziel_spalte, ziel_zeile).
+// Returns true (and copies nothing) when target and source share a cell.
+bool Bereich_kopieren(Tabelle& t, const TBereich& quelle, int ziel_spalte, int ziel_zeile);
+// The cell texts of the rectangle, each padded to 20 characters, each row ended by CR LF.
+std::string Bereich_als_Text(const Tabelle& t, const TBereich& bereich);
+// Fills the rectangle with the painter's brush and writes the cell text into it, no margin.
+void Zelle_zeichnen(const Tabelle& t, int spalte, int zeile, QPainter& maler, const QRect& rechteck,
+                    bool umbrechen, TAusrichtung ausrichtung);
+// Selection := the rectangle spanned by (links, oben) and (rechts, unten), the latter becoming
+// the current cell. A corner outside the data cells leaves everything as it was (false).
+bool Bereich_markieren(Tabelle& t, int links, int oben, int rechts, int unten);
+void Markierung_aufheben(Tabelle& t);
+void Ecke_links_oben_zeigen(Tabelle& t);
+
+// Key codes understood by Taste_verarbeiten.
+constexpr int Taste_Enter = 13;
+constexpr int Taste_Entf = 46;
+// Enter moves the focus on (x, Enter, y, Enter fills point pairs), Delete empties the current
+// cell. Returns whether the key was one of these two; other keys are the grid's own.
+bool Taste_verarbeiten(Tabelle& t, int taste);
+
+void Tabelle_als_Bruch(Tabelle& t);
+void Tabelle_als_Dezimal(Tabelle& t);
+
+// ---- the actions behind the table's buttons ---------------------------------------------------
+
+// Parses the copy target "Spalte;Zeile"; false when there is no ";" or a part is no integer.
+bool Kopierziel_lesen(const std::string& antwort, int& spalte, int& zeile);
+// The copy button: asks for the target and copies the selection, with the messages for a
+// missing selection, a target beyond the table and an overlapping target.
+void Bereich_kopieren_fragen(Tabelle& t);
+// The clipboard button: the selection as text onto the clipboard; nothing without a selection.
+void Bereich_in_Zwischenablage(const Tabelle& t);
+// Fills the shared point list from the columns spalte and spalte + 1.
+void Punkteliste_einlesen(const Tabelle& t, int spalte);
