@@ -1,0 +1,90 @@
+#pragma once
+// The coordinate system of a picture (world <-> pixel, painting grid, axes, ticks and numbers),
+// the user-selectable drawing styles, the samples of the style lists and the shared point list.
+
+#include <array>
+#include <string>
+
+#include "engine/KOS.h"
+#include "kos/UGrafik.h"
+#include "platform/Typen.h"
+
+// ---- style state ---------------------------------------------------------------------------
+
+extern int Linienart;          // 0..5
+extern int Linienbreite;       // pen width belonging to Linienart
+extern TStiftstil Linienstil;  // dotted for kind 0
+extern TFarbe Linienfarbe;     // blue
+extern int Flaechenfuellung;   // brush style 0..7
+extern TFarbe Fuellfarbe;      // magenta
+extern int Punkteart;          // 0 circle, 1 disc, 2 upright cross, 3 diagonal cross, 4 square
+extern int Punktradius;        // 0..6
+extern TFarbe Punktfarbe;      // red
+extern bool Punkte_verbinden;  // join successive points of the point list
+extern TFarbe Verbindungsfarbe;
+extern int Verbindungsart;  // line kind 0..5 of the joins
+
+// Pen width and pen style that belong to a line kind 0..5.
+int Linienbreite_zu_Linienart(int art);
+TStiftstil Linienstil_zu_Linienart(int art);
+// Choosing a line kind in its list: sets Linienart, Linienbreite and Linienstil.
+void Linienart_waehlen(int art);
+
+// The point-symbol list shows circle, disc, diagonal cross, square, upright cross.
+int Punkteart_aus_Listenposition(int position);
+int Listenposition_aus_Punkteart(int art);
+
+void Linienstil_setzen(TBild& bild, TFarbe farbe, int art);
+void Punktsymbol_zeichnen(TBild& bild, int px, int py);
+
+// ---- samples of the owner-drawn style lists (item box left L, top T, width B, height H) ----
+
+// White box; the focused item gets a pale yellow box drawn with an invisible pen.
+void Listeneintrag_Hintergrund(TBild& bild, int L, int T, int B, int H, bool fokussiert);
+// Background plus sample.
+void Linienart_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int art, bool fokussiert);
+void Fuellmuster_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int muster,
+                                  bool fokussiert);
+void Punkteart_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int position,
+                                bool fokussiert);
+
+// ---- style swatches beside the curve check boxes (28x9 or 30x9 pictures) --------------------
+
+void Image_loeschen(TBild& bild);
+// Draws the current line style. Outside the point-join box an arrow kind becomes its plain kind
+// (4 -> 1, 5 -> 3); the result is the line kind now in force, for the window to show in its list.
+int Image_neu_zeichnen(TBild& bild, bool ist_Punktverbindung);
+
+// ---- shared point list ----------------------------------------------------------------------
+
+constexpr int Punkteliste_Groesse = 1500;
+// Point 1 of the list is Punkteliste[0].
+extern std::array<TPunkt, Punkteliste_Groesse> Punkteliste;
+extern int Punktanzahl;
+
+// ---- coordinate system ------------------------------------------------------------------
+
+// World to pixel of the given picture: rounded half to even, clamped to +-20000.
+int x_zu_Pixel(const TBild& bild, long double x);
+int y_zu_Pixel(const TBild& bild, long double y);
+// Pixel to world, unrounded.
+long double Pixel_zu_x(const TBild& bild, long double px);
+long double Pixel_zu_y(const TBild& bild, long double py);
+
+// World x of the y axis: 0 when strictly inside the view, else 1 cm inside the nearer edge.
+long double Lage_yAchse();
+// World y of the x axis, by the same rule.
+long double Lage_xAchse();
+
+void KOS_zeichnen(TBild& bild);
+void Raster_zeichnen(TBild& bild, int breite, long double dx, long double dy);
+void Skala_zeichnen(TBild& bild, bool mit_Zahlen, long double sx, long double sy, long double X0,
+                    long double Y0);
+void Achsenzahl_schreiben(TBild& bild, bool ist_x, int i, long double v, int C, int R);
+void xAchse_beschriften(TBild& bild, const std::string& text, long double Y0, long double xre);
+void yAchse_beschriften(TBild& bild, const std::string& text, long double X0);
+void Punkte_zeichnen(TBild& bild);
+
+// Number of characters of the general float text of x (15 significant digits), which the label
+// thinning uses as its width estimate.
+int Allgemeine_Textlaenge(long double x);
