@@ -1,0 +1,339 @@
+#include "analysis/UKurven.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+
+#include "analysis/UMatheTools.h"
+#include "engine/KOS.h"
+#include "engine/UFunktionsParser.h"
+#include "kos/U_KOS.h"
+#include "platform/Dialoge.h"
+
+namespace {
+
+// A range with a step so small or so many members that it cannot mean what it says still ends.
+constexpr int kGlieder_hoechstens = 100000;
+// Samples per pass are limited to the visible part plus this margin in pixels, so that a huge
+// drawing interval costs no more than the view; the margin exceeds the largest jump dot.
+constexpr int kRand_Pixel = 8;
+constexpr long kSchritte_hoechstens = 200000;
+constexpr auto kFortschritt_ab = std::chrono::milliseconds(500);
+constexpr TFarbe kWeiss = 0xFFFFFF;
+
+// Long family drawings report progress after half a second and stop when the user asks.
+class TFortschritt {
+ public:
+  explicit TFortschritt(int gesamt) : gesamt_(gesamt > 0 ? gesamt : 1) {}
+  ~TFortschritt() {
+    if (gezeigt_) Dialog().Fortschritt("", -1);
+  }
+  // false = cancelled.
+  bool Melden(int erledigt) {
+    if (!gezeigt_ && std::chrono::steady_clock::now() - start_ < kFortschritt_ab) return true;
+    gezeigt_ = true;
+    Dialog().Fortschritt("Grafik wird gezeichnet ...",
+                         static_cast<int>(100LL * erledigt / gesamt_));
+    return !Dialog().Abbruch_angefordert();
+  }
+
+ private:
+  int gesamt_;
+  bool gezeigt_ = false;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+class TKurvenlauf {
+ public:
+  TKurvenlauf(TBild& bild, const std::string& term, int art, int modus, long double a,
+              long double dx)
+      : bild_(bild), term_(term), art_(art), modus_(modus), a_(a), dx_(dx) {}
+
+  void Beginnen(long double t, long n, bool abgehoben) {
+    t_ = t;
+    n_ = n;
+    abgehoben_ = abgehoben;
+  }
+  void Zaehler_setzen(long n) { n_ = n; }
+  void Integral_beginnen(long double u) {
+    x_vorher_ = u;
+    integral_ = 0;
+  }
+
+  // One sample at x: extends the polyline, lifts the pen or marks a jump.
+  void Kurvenpunkt_zeichnen(long double x) {
+    bool ok = true;
+    Fehler = false;
+    long double y = 0;
+    if (modus_ == Modus_Integralfunktion) {
+      y = Integralschritt(x, ok);
+    } else {
+      y = Wert(x, ok);
+    }
+    if (!ok) Fehler = true;
+    if (Fehler) {
+      abgehoben_ = true;
+      return;
+    }
+    // F is continuous; jumps of its integrand inside the integration are ordinary points.
+    const bool sprung = modus_ != Modus_Integralfunktion && Sprung;
+    const bool sgn_null = Sgn_Null;
+    int px = 0, py = 0;
+    Pixel(x, y, px, py);
+    if (sprung) {
+      Sprung_markieren(px, py, sgn_null);
+      return;
+    }
+    if (n_ == 0 || abgehoben_) {
+      bild_.Bewegen_nach(px, py);
+      abgehoben_ = false;
+    }
+    const QPoint c = bild_.Stiftposition();
+    const bool zu_weit = modus_ == Modus_Umkehrrelation ? std::abs(c.x() - px) >= bild_.Breite()
+                                                        : std::abs(c.y() - py) >= bild_.Hoehe();
+    if (zu_weit) {
+      bild_.Bewegen_nach(px, py);
+    } else {
+      bild_.Linie_nach(px, py);
+    }
+  }
+
+ private:
+  long double Wert(long double x, bool& ok) {
+    ok = true;
+    switch (modus_) {
+      case Modus_Ableitung_1:
+        return Ableitung_1(term_, t_, x, 1e-7L, ok);
+      case Modus_Ableitung_2:
+        return Ableitung_2(term_, t_, x, 1e-5L, ok);
+      case Modus_Ableitung_3:
+        return Ableitung_3(term_, t_, x, 0.001L, ok);
+      case Modus_Kruemmung: {
+        long double r = 0, xm = 0, ym = 0;
+        bool mit_radius = false;
+        return Kruemmung_berechnen(term_, t_, x, 1e-5L, r, mit_radius, xm, ym, ok);
+      }
+      default: {
+        const long double y = Term_auswerten(term_, x, t_);
+        ok = !Fehler;
+        return y;
+      }
+    }
+  }
+
+  // F at x from the running integral: one pixel step is integrated with Simpson's rule on two
+  // and on four pieces; only when they disagree beyond the tolerance of 0,01 the doubling
+  // trapezoid rule decides. A failed step leaves a gap and F goes on from the far side.
+  long double Integralschritt(long double x, bool& ok) {
+    ok = true;
+    const long double x0 = x_vorher_;
+    x_vorher_ = x;
+    if (x == x0) return integral_;
+    long double f[5];
+    const long double h = (x - x0) / 4;
+    for (int i = 0; i < 5; ++i) {
+      const long double xi = i == 4 ? x : x0 + i * h;
+      f[i] = Term_auswerten(term_, xi, t_);
+      if (Fehler) {
+        ok = false;
+        return 0;
+      }
+    }
+    const long double s2 = (x - x0) / 6 * (f[0] + 4 * f[2] + f[4]);
+    const long double s4 = h / 3 * (f[0] + 4 * f[1] + 2 * f[2] + 4 * f[3] + f[4]);
+    long double stueck = s4;
+    if (!(std::fabs(s4 - s2) <= 0.01L * std::fabs(s4) + 1e-12L)) {
+      stueck = Integral_Trapez(term_, t_, x0, x, 0.01L, ok);
+      if (!ok) return 0;
+    }
+    if (!std::isfinite(stueck)) {
+      ok = false;
+      return 0;
+    }
+    integral_ += stueck;
+    return integral_;
+  }
+
+  void Pixel(long double x, long double y, int& px, int& py) const {
+    if (modus_ == Modus_Umkehrrelation) std::swap(x, y);
+    px = x_zu_Pixel(bild_, x);
+    py = y_zu_Pixel(bild_, y);
+  }
+
+  // Filled dot at the jump, open circles on the far ends, pen on the far side of the jump.
+  void Sprung_markieren(int px, int py, bool sgn_null) {
+    const TStift stift = bild_.Stift;
+    const TFarbe c = stift.Farbe;
+    const int w = art_;
+    Kreis_zeichnen(bild_, px, py, 2 * w, c, c, w, TStiftstil::Durchgezogen, Pinsel_voll);
+    bool ok = true;
+    const long double xv = a_ + (n_ - 1) * dx_;
+    long double y = Wert(xv, ok);
+    int qx = 0, qy = 0;
+    if (ok && !Fehler) {
+      Pixel(xv, y, qx, qy);
+      Kreis_zeichnen(bild_, qx, qy, 2 * w, c, kWeiss, w, TStiftstil::Durchgezogen, Pinsel_voll);
+    }
+    const long double xn = a_ + (n_ + 1) * dx_;
+    y = Wert(xn, ok);
+    // A dotted curve stays dotted after the marks.
+    const QPoint pos = bild_.Stiftposition();
+    bild_.Stift = stift;
+    if (!ok || Fehler) {
+      bild_.Bewegen_nach(pos.x(), pos.y());
+      return;
+    }
+    Pixel(xn, y, qx, qy);
+    if (sgn_null) {
+      Kreis_zeichnen(bild_, qx, qy, 2 * w, c, kWeiss, w, TStiftstil::Durchgezogen, Pinsel_voll);
+      bild_.Stift = stift;
+    }
+    bild_.Bewegen_nach(qx + 1, qy);
+  }
+
+  TBild& bild_;
+  const std::string& term_;
+  int art_;
+  int modus_;
+  long double a_, dx_;
+  long double t_ = 0;
+  long n_ = 0;
+  bool abgehoben_ = false;
+  long double x_vorher_ = 0, integral_ = 0;
+};
+
+// Visible range of the sample variable with a margin, in world units.
+void Sichtbereich(const TBild& bild, int modus, long double dx, long double& lo, long double& hi) {
+  long double von = KOS.xli, bis = KOS.xre;
+  int pixel = bild.Breite();
+  if (modus == Modus_Umkehrrelation) {
+    von = KOS.yu;
+    bis = KOS.yo;
+    pixel = bild.Hoehe();
+  }
+  const long double pixelbreite = (bis - von) / (pixel > 1 ? pixel - 1 : 1);
+  const long double rand = kRand_Pixel * (pixelbreite + dx);
+  lo = von - rand;
+  hi = bis + rand;
+}
+
+// One member: samples a + k*dx below b, then b itself.
+bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, long double t,
+                    long double a, long double b, long double dx, long double lo, long double hi) {
+  long k0 = 0;
+  if (lo > a) {
+    const long double k = std::floor((lo - a) / dx);
+    if (!(k < kSchritte_hoechstens * 1e9L)) return true;  // the view lies far beyond b
+    k0 = static_cast<long>(k);
+  }
+  lauf.Beginnen(t, k0, k0 != 0);
+  bool b_zeichnen = b <= hi;
+  long schritte = 0;
+  for (long k = k0;; ++k) {
+    const long double x = a + k * dx;
+    if (!(x < b)) break;
+    if (x > hi || ++schritte > kSchritte_hoechstens) {
+      b_zeichnen = false;
+      break;
+    }
+    lauf.Zaehler_setzen(k);
+    lauf.Kurvenpunkt_zeichnen(x);
+    if ((schritte & 127) == 0 && !fortschritt.Melden(glied)) return false;
+  }
+  if (b_zeichnen && b >= lo) {
+    lauf.Zaehler_setzen(k0 + schritte);
+    lauf.Kurvenpunkt_zeichnen(b);
+  }
+  return true;
+}
+
+// The integral function: from u to the right up to b, then from u to the left down to a.
+bool Integralfunktion_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied,
+                               long double t, long double a, long double b, long double u,
+                               long double dx, long double lo, long double hi) {
+  for (int richtung = 1; richtung >= -1; richtung -= 2) {
+    long double x = u;
+    long n = 0;
+    lauf.Beginnen(t, 0, false);
+    lauf.Integral_beginnen(u);
+    lauf.Kurvenpunkt_zeichnen(x);
+    long schritte = 0;
+    while (richtung > 0 ? x < b : x > a) {
+      if (++schritte > kSchritte_hoechstens) break;
+      if (richtung > 0 ? x > hi : x < lo) break;
+      // Far outside the view one step carries the integral to the edge of the view.
+      const bool weit = richtung > 0 ? x + dx < lo : x - dx > hi;
+      if (weit) {
+        const long double ziel = richtung > 0 ? lo : hi;
+        n += richtung * static_cast<long>(std::fmin(std::fabs(ziel - x) / dx, 1e15L));
+        x = ziel;
+      } else {
+        x += richtung * dx;
+        n += richtung;
+      }
+      lauf.Zaehler_setzen(n);
+      lauf.Kurvenpunkt_zeichnen(x);
+      if ((schritte & 127) == 0 && !fortschritt.Melden(glied)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Scharfaerbung_moeglich(const std::string& term) {
+  for (char c : term) {
+    if (c == 't' || c == 'T' || c == 'k' || c == 'K') return true;
+  }
+  return false;
+}
+
+int Scharglieder_Anzahl(const TScharwerte& s) {
+  if (!s.alle_t) return 1;
+  if (!std::isfinite(s.t1) || !std::isfinite(s.t2) || !std::isfinite(s.dt)) return 1;
+  long double t = s.t1;
+  int n = 0;
+  do {
+    const long double neu = t + s.dt;
+    ++n;
+    if (!(neu > t)) break;  // a step that does not advance draws the first member only
+    t = neu;
+  } while (!(t > s.t2 + 1e-10L) && n < kGlieder_hoechstens);
+  return n;
+}
+
+bool Kurve_zeichnen(TBild& bild, const std::string& term, TFarbe farbe, int art, int modus,
+                    long double a, long double b, const TScharwerte& s) {
+  const bool farbig = s.alle_t && Scharfaerbung_moeglich(term);
+  Linienstil_setzen(bild, farbe, art);
+  const long double dx = (KOS.xre - KOS.xli) / KOS.Bildrand_rechts;
+  if (!(dx > 0) || !std::isfinite(dx)) return true;
+  long double lo = 0, hi = 0;
+  Sichtbereich(bild, modus, dx, lo, hi);
+  TKurvenlauf lauf(bild, term, art, modus, a, dx);
+  const int glieder = Scharglieder_Anzahl(s);
+  TFortschritt fortschritt(glieder);
+  long double t = s.t1;
+  for (int i = 0; i < glieder; ++i) {
+    if (farbig) bild.Stift.Farbe = Farbe_nach_Nummer(i);
+    const bool weiter =
+        modus == Modus_Integralfunktion
+            ? Integralfunktion_zeichnen(lauf, fortschritt, i, t, a, b, s.u, dx, lo, hi)
+            : Glied_zeichnen(lauf, fortschritt, i, t, a, b, dx, lo, hi);
+    if (!weiter || !fortschritt.Melden(i + 1)) return false;
+    t += s.dt;
+  }
+  return true;
+}
+
+void Senkrechte_zeichnen(TBild& bild, const std::string& text, TFarbe farbe, int art) {
+  const long double x = Term_auswerten(text, 0, 0);
+  Linienstil_setzen(bild, farbe, art);
+  const int px = x_zu_Pixel(bild, x);
+  bild.Bewegen_nach(px, 0);
+  bild.Linie_nach(px, bild.Hoehe());
+}
+
+long double Schieberegler_Wert(int position, long double t1, long double t2) {
+  return position / 100.0L * (t2 - t1) + t1;
+}
