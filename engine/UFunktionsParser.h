@@ -13,3 +13,25 @@ long double Term_auswerten(const std::string& term, long double x, long double k
 bool Term_pruefen(const std::string& term);
 // Reads a number field that may hold a term without x ("pi/2"); beeps on a domain fault.
 bool Term_zu_Zahl(const std::string& text, long double& wert);
+
+// ---- Beyond the fixed interface: hooks for tests, benchmarks and the fuzz target ----------
+
+#include <cstdint>
+
+// One twentieth of the x-width of a pixel column; refreshed at the start of every evaluation.
+extern long double Sprung_Toleranz;
+
+// The direct reader: normalises and reads the text afresh on every call. Term_auswerten gives
+// the same observable results through a cached compiled form; this one stays as the yardstick.
+long double Term_auswerten_Referenz(const std::string& term, long double x, long double k);
+
+// The canonical text of a term; false with the fault text when the normalisation rejects it.
+// Touches no global state.
+bool Term_normalisieren(const std::string& term, std::string& kanonisch, std::string& fehlertext);
+
+// True when Term_auswerten evaluates this term through its compiled form.
+bool Term_schnell_uebersetzbar(const std::string& term);
+
+// The RANDOM generator's seed (0 at program start; the program itself never reseeds).
+void Zufall_zuruecksetzen(std::uint32_t saat = 0);
+std::uint32_t Zufall_Saat();

@@ -1,0 +1,112 @@
+#pragma once
+// Pieces shared by the direct reader and the compiled form of a term. Both paths compute every
+// value through these functions, so they agree to the last bit; they differ only in how they
+// find their way through the text.
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace term_intern {
+
+inline constexpr long double Ergebnis_bei_Fehler = 1E100L;
+inline constexpr long double Unbestimmt = std::numeric_limits<long double>::quiet_NaN();
+
+// Finite values only; NaN fails the comparison.
+inline bool endlich(long double v) {
+  return std::fabs(v) <= LDBL_MAX;
+}
+
+// Function keys: the 1-based position of the name in the list text.
+enum Schluessel : int {
+  F_SQR = 1,
+  F_SQRT = 5,
+  F_LN = 10,
+  F_LG = 13,
+  F_LD = 16,
+  F_ABS = 19,
+  F_SIN = 23,
+  F_COS = 27,
+  F_TAN = 31,
+  F_COT = 35,
+  F_ARCTAN = 39,
+  F_SGN = 46,
+  F_FLOOR = 50,
+  F_GAUF = 56,
+  F_NORMAL = 61,
+  F_RANDOM = 68,
+  F_ARCSIN = 75,
+  F_ARCCOS = 82,
+  F_COSH = 89,
+  F_SINH = 94,
+  F_TANH = 99,
+  F_COTH = 104,
+  F_ARSINH = 109,
+  F_ARCOSH = 116,
+  F_ARTANH = 123,
+  F_ARCOTH = 130,
+  F_ARCCOT = 137,
+};
+
+// Key of a function name by its first occurrence in the list text; 0 when it names nothing.
+int Funktionsschluessel(const std::string& name);
+
+// Functions whose value depends only on their argument and that touch no shared state; only
+// these may be computed once when a term is compiled.
+bool Funktion_ist_rein(int schluessel);
+
+// Normalisation of the school notation into the canonical text; nullptr on success, else the
+// fault text.
+const char* Normalisieren(const std::string& term, std::string& kanonisch);
+
+// Power rule: false when the power is not defined.
+bool Potenz(long double basis, long double exponent, long double& wert);
+
+// Repeated squaring without a needless last squaring.
+inline long double Ganze_Potenz(long double b, std::uint32_t n) {
+  long double r = 1;
+  for (;;) {
+    if (n & 1u) r *= b;
+    n >>= 1;
+    if (n == 0) break;
+    b *= b;
+  }
+  return r;
+}
+
+// Combination of two operands without touching shared state: nullptr on success, else the fault
+// text; wert is always the value the reading continues with.
+const char* Verknuepfen_rein(char op, long double l, long double r, long double& wert);
+
+// Combination with the fault recorded in the shared error state.
+long double Verknuepfen(char op, long double l, long double r);
+
+// Applies a function to its argument, records faults and flags in the shared state and draws
+// from the random generator. Returns false when the interpretation has to end at once.
+bool Funktion_anwenden(int schluessel, long double a, long double tol, long double& wert);
+
+// Value handed to the caller at the end of an interpretation.
+long double Endwert(long double v);
+
+// The current jump tolerance from the view (stored in Sprung_Toleranz as well).
+long double Toleranz_aktualisieren();
+
+void Fehler_melden(const char* text);
+
+// Faults of the reading (shared with the compiler, which refuses texts that meet them).
+inline constexpr const char* T_OPERAND = "Operand erwartet";
+inline constexpr const char* T_OPERATOR = "Operator erwartet";
+inline constexpr const char* T_ZAHL = "fehlerhafte Zahl";
+inline constexpr const char* T_FUNKTION = "ungültiger Funktionsaufruf";
+inline constexpr const char* T_KLAMMER = "falscher Klammerterm";
+
+// Brackets and function calls nest at most this deep; deeper texts are refused rather than
+// risking the call stack.
+inline constexpr int Max_Schachtelung = 200;
+
+// Reads the number at pos (digits and points) and moves pos behind it; nullptr on success.
+const char* Zahl_lesen(const std::string& s, std::size_t& pos, long double& wert);
+
+}  // namespace term_intern

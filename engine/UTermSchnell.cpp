@@ -1,0 +1,523 @@
+// The compiled form of a term. A plot evaluates the same few terms hundreds of times, so the
+// canonical text is read once into a short program for an accumulator machine; every value is
+// still computed by the same functions as in the direct reader, in the same order, so the
+// results, faults, flags and random draws cannot differ. Texts with a syntax fault are left to
+// the direct reader.
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "engine/UFunktionsParser.h"
+#include "engine/UTermIntern.h"
+
+using namespace term_intern;
+
+namespace {
+
+constexpr long double PI_L = 3.141592653589793238462643383279502884L;
+constexpr long double E_L = 2.718281828459045235360287471352662498L;
+
+enum Op : std::uint8_t {
+  LADE_C,
+  LADE_X,
+  LADE_K,  // acc <- value
+  PLADE_C,
+  PLADE_X,
+  PLADE_K,  // push acc, then acc <- value
+  NEG,
+  ADD,
+  SUB,
+  MUL,
+  DIV,
+  POW,  // acc <- pop OP acc
+  ADD_C,
+  SUB_C,
+  MUL_C,
+  DIV_C,
+  POW_C,  // acc <- acc OP c
+  RSUB_C,
+  RDIV_C,
+  RPOW_C,  // acc <- c OP acc
+  ADD_X,
+  SUB_X,
+  MUL_X,
+  DIV_X,
+  POW_X,  // acc <- acc OP x
+  ADD_K,
+  SUB_K,
+  MUL_K,
+  DIV_K,
+  POW_K,  // acc <- acc OP k
+  POWI,   // acc <- acc ^ n, n a whole number 1..2^31-1
+  EPOW,   // acc <- c ^ acc for a positive constant c
+  FUNK,
+  ENDE,
+};
+
+struct Befehl {
+  Op op;
+  int schluessel;  // function key, or the exponent of POWI
+  long double c;   // constant; for EPOW ln(c) in d
+  long double d;
+};
+
+struct Programm {
+  std::vector<Befehl> code;
+  std::vector<long double> stapel;
+};
+
+// A part read so far: a constant not yet written into the program, or code leaving its value
+// in the accumulator.
+struct Teil {
+  bool konst;
+  long double c;
+};
+
+struct Nicht_uebersetzbar {};
+
+class Uebersetzer {
+ public:
+  Uebersetzer(const std::string& s, Programm& p) : s_(s), n_(s.size()), p_(p) {}
+
+  void Uebersetzen() {
+    Teil t = Ausdruck();
+    if (t.konst) Laden(LADE_C, t.c);
+    Ausgeben({ENDE, 0, 0, 0});
+    p_.stapel.assign(static_cast<std::size_t>(max_tiefe_) + 1, 0);
+  }
+
+ private:
+  void Ausgeben(const Befehl& b) { p_.code.push_back(b); }
+
+  void Laden(Op op, long double c = 0) {
+    if (tiefe_ > 0) op = static_cast<Op>(op + (PLADE_C - LADE_C));
+    Ausgeben({op, 0, c, 0});
+    if (++tiefe_ > max_tiefe_) max_tiefe_ = tiefe_;
+  }
+
+  Teil Code() { return {false, 0}; }
+
+  Teil Ausdruck() {
+    Teil v = Vorzeichen_Operand();
+    while (letzte_stufe_ > 0)
+      v = Verbinden(v);
+    return v;
+  }
+
+  Teil Vorzeichen_Operand() {
+    Teil v;
+    if (pos_ < n_ && s_[pos_] == '-') {
+      ++pos_;
+      v = Operand();
+      if (v.konst)
+        v.c = -v.c;
+      else
+        Ausgeben({NEG, 0, 0, 0});
+    } else {
+      v = Operand();
+    }
+    Operator_lesen();
+    while (letzte_stufe_ > akt_stufe_)
+      v = Verbinden(v);
+    return v;
+  }
+
+  Teil Verbinden(Teil links) {
+    const char alt_op = akt_op_;
+    const int alt_stufe = akt_stufe_;
+    do {
+      akt_op_ = letzter_op_;
+      akt_stufe_ = letzte_stufe_;
+      const Teil rechts = Vorzeichen_Operand();
+      links = Verknuepfung(akt_op_, links, rechts);
+    } while (!(letzte_stufe_ < akt_stufe_));
+    akt_op_ = alt_op;
+    akt_stufe_ = alt_stufe;
+    return links;
+  }
+
+  static int Index(char op) {
+    switch (op) {
+      case '+':
+        return 0;
+      case '-':
+        return 1;
+      case '*':
+        return 2;
+      case '/':
+        return 3;
+      default:
+        return 4;
+    }
+  }
+
+  Teil Verknuepfung(char op, Teil l, Teil r) {
+    const int i = Index(op);
+    if (l.konst && r.konst) {
+      long double w = 0;
+      if (Verknuepfen_rein(op, l.c, r.c, w) == nullptr && endlich(w)) return {true, w};
+      // The fault belongs to the run, in its place among the others.
+      Laden(LADE_C, l.c);
+      Laden(LADE_C, r.c);
+      Ausgeben({static_cast<Op>(ADD + i), 0, 0, 0});
+      --tiefe_;
+      return Code();
+    }
+    if (l.konst) {
+      switch (op) {
+        case '+':
+          Ausgeben({ADD_C, 0, l.c, 0});
+          break;
+        case '*':
+          Ausgeben({MUL_C, 0, l.c, 0});
+          break;
+        case '-':
+          Ausgeben({RSUB_C, 0, l.c, 0});
+          break;
+        case '/':
+          Ausgeben({RDIV_C, 0, l.c, 0});
+          break;
+        default:
+          if (l.c > 0)
+            Ausgeben({EPOW, 0, l.c, std::log(l.c)});
+          else
+            Ausgeben({RPOW_C, 0, l.c, 0});
+          break;
+      }
+      return Code();
+    }
+    if (r.konst) {
+      if (op == '^' && r.c >= 1 && r.c <= 2147483647.0L && r.c == std::trunc(r.c)) {
+        Ausgeben({POWI, static_cast<int>(r.c), r.c, 0});
+      } else {
+        Ausgeben({static_cast<Op>(ADD_C + i), 0, r.c, 0});
+      }
+      return Code();
+    }
+    // Both in code: the right part pushed the left one when it loaded its first value.
+    Befehl& letzter = p_.code.back();
+    if (letzter.op == PLADE_X || letzter.op == PLADE_K) {
+      letzter.op = static_cast<Op>((letzter.op == PLADE_X ? ADD_X : ADD_K) + i);
+    } else {
+      Ausgeben({static_cast<Op>(ADD + i), 0, 0, 0});
+    }
+    --tiefe_;
+    return Code();
+  }
+
+  void Operator_lesen() {
+    if (pos_ >= n_) {
+      letzte_stufe_ = 0;
+      return;
+    }
+    const char c = s_[pos_++];
+    letzter_op_ = c;
+    switch (c) {
+      case '+':
+      case '-':
+        letzte_stufe_ = 1;
+        return;
+      case '*':
+      case '/':
+        letzte_stufe_ = 2;
+        return;
+      case '^':
+        letzte_stufe_ = 3;
+        return;
+      case ')':
+        letzte_stufe_ = 0;
+        return;
+      default:
+        throw Nicht_uebersetzbar{};
+    }
+  }
+
+  Teil Operand() {
+    if (pos_ >= n_) throw Nicht_uebersetzbar{};
+    const char c = s_[pos_];
+    if (c == '(') {
+      ++pos_;
+      return Geschachtelt();
+    }
+    if (c == '.' || (c >= '0' && c <= '9')) {
+      long double w = 0;
+      if (Zahl_lesen(s_, pos_, w) != nullptr) throw Nicht_uebersetzbar{};
+      return {true, w};
+    }
+    switch (c) {
+      case 'E':
+        ++pos_;
+        return {true, E_L};
+      case 'P':
+        ++pos_;
+        return {true, PI_L};
+      case 'K':
+        ++pos_;
+        Laden(LADE_K);
+        return Code();
+      case 'X':
+        ++pos_;
+        Laden(LADE_X);
+        return Code();
+      default:
+        break;
+    }
+    if ((c >= 'A' && c <= 'D') || (c >= 'F' && c <= 'J') || (c >= 'L' && c <= 'O') ||
+        (c >= 'Q' && c <= 'U'))
+      return Funktionsaufruf();
+    throw Nicht_uebersetzbar{};
+  }
+
+  Teil Geschachtelt() {
+    if (++geschachtelt_ > Max_Schachtelung) throw Nicht_uebersetzbar{};
+    const Teil t = Ausdruck();
+    --geschachtelt_;
+    return t;
+  }
+
+  Teil Funktionsaufruf() {
+    const std::size_t klammer = s_.find('(', pos_);
+    const std::size_t ende = klammer == std::string::npos ? n_ : klammer;
+    const int schluessel = Funktionsschluessel(s_.substr(pos_, ende - pos_));
+    pos_ = klammer == std::string::npos ? n_ : klammer + 1;
+    if (schluessel == 0) throw Nicht_uebersetzbar{};
+    const Teil a = Geschachtelt();
+    if (a.konst && Funktion_ist_rein(schluessel)) {
+      // Computed now when it cannot fail; a failing one stays in the run.
+      const bool f_alt = Fehler;
+      const std::string t_alt = Fehlertext;
+      Fehler = false;
+      long double w = 0;
+      const bool weiter = Funktion_anwenden(schluessel, a.c, 0, w);
+      const bool gut = weiter && !Fehler && endlich(w);
+      Fehler = f_alt;
+      Fehlertext = t_alt;
+      if (gut) return {true, w};
+    }
+    if (a.konst) Laden(LADE_C, a.c);
+    Ausgeben({FUNK, schluessel, 0, 0});
+    return Code();
+  }
+
+  const std::string& s_;
+  const std::size_t n_;
+  Programm& p_;
+  std::size_t pos_ = 0;
+  char letzter_op_ = 0, akt_op_ = 0;
+  int letzte_stufe_ = 0, akt_stufe_ = 0;
+  int tiefe_ = 0, max_tiefe_ = 0;
+  int geschachtelt_ = 0;
+};
+
+long double Ausfuehren(Programm& p, long double x, long double k) {
+  const long double tol = Toleranz_aktualisieren();
+  Fehler = Sprung = Sgn_Null = Knick = false;
+  long double* sp = p.stapel.data();
+  long double acc = 0;
+  for (const Befehl* b = p.code.data();; ++b) {
+    switch (b->op) {
+      case LADE_C:
+        acc = b->c;
+        break;
+      case LADE_X:
+        acc = x;
+        break;
+      case LADE_K:
+        acc = k;
+        break;
+      case PLADE_C:
+        *sp++ = acc;
+        acc = b->c;
+        break;
+      case PLADE_X:
+        *sp++ = acc;
+        acc = x;
+        break;
+      case PLADE_K:
+        *sp++ = acc;
+        acc = k;
+        break;
+      case NEG:
+        acc = -acc;
+        break;
+
+#define QDX_ADD(l, r)                                  \
+  {                                                    \
+    const long double a_ = (l), b_ = (r);              \
+    const long double v_ = a_ + b_;                    \
+    acc = endlich(v_) ? v_ : Verknuepfen('+', a_, b_); \
+  }
+#define QDX_SUB(l, r)                                  \
+  {                                                    \
+    const long double a_ = (l), b_ = (r);              \
+    const long double v_ = a_ - b_;                    \
+    acc = endlich(v_) ? v_ : Verknuepfen('-', a_, b_); \
+  }
+#define QDX_MUL(l, r)                                  \
+  {                                                    \
+    const long double a_ = (l), b_ = (r);              \
+    const long double v_ = a_ * b_;                    \
+    acc = endlich(v_) ? v_ : Verknuepfen('*', a_, b_); \
+  }
+#define QDX_DIV(l, r)                                    \
+  {                                                      \
+    const long double a_ = (l), b_ = (r);                \
+    if (b_ != 0 && endlich(b_)) {                        \
+      const long double v_ = a_ / b_;                    \
+      acc = endlich(v_) ? v_ : Verknuepfen('/', a_, b_); \
+    } else                                               \
+      acc = Verknuepfen('/', a_, b_);                    \
+  }
+
+      case ADD:
+        QDX_ADD(*--sp, acc) break;
+      case SUB:
+        QDX_SUB(*--sp, acc) break;
+      case MUL:
+        QDX_MUL(*--sp, acc) break;
+      case DIV:
+        QDX_DIV(*--sp, acc) break;
+      case POW: {
+        const long double l = *--sp;
+        acc = Verknuepfen('^', l, acc);
+        break;
+      }
+      case ADD_C:
+        QDX_ADD(acc, b->c) break;
+      case SUB_C:
+        QDX_SUB(acc, b->c) break;
+      case MUL_C:
+        QDX_MUL(acc, b->c) break;
+      case DIV_C:
+        QDX_DIV(acc, b->c) break;
+      case POW_C:
+        acc = Verknuepfen('^', acc, b->c);
+        break;
+      case RSUB_C:
+        QDX_SUB(b->c, acc) break;
+      case RDIV_C:
+        QDX_DIV(b->c, acc) break;
+      case RPOW_C:
+        acc = Verknuepfen('^', b->c, acc);
+        break;
+      case ADD_X:
+        QDX_ADD(acc, x) break;
+      case SUB_X:
+        QDX_SUB(acc, x) break;
+      case MUL_X:
+        QDX_MUL(acc, x) break;
+      case DIV_X:
+        QDX_DIV(acc, x) break;
+      case POW_X:
+        acc = Verknuepfen('^', acc, x);
+        break;
+      case ADD_K:
+        QDX_ADD(acc, k) break;
+      case SUB_K:
+        QDX_SUB(acc, k) break;
+      case MUL_K:
+        QDX_MUL(acc, k) break;
+      case DIV_K:
+        QDX_DIV(acc, k) break;
+      case POW_K:
+        acc = Verknuepfen('^', acc, k);
+        break;
+#undef QDX_ADD
+#undef QDX_SUB
+#undef QDX_MUL
+#undef QDX_DIV
+
+      case POWI: {
+        // The whole-number branch of the power rule for a finite base other than 0.
+        if (acc != 0 && endlich(acc)) {
+          const long double v = Ganze_Potenz(acc, static_cast<std::uint32_t>(b->schluessel));
+          if (endlich(v)) {
+            acc = v;
+            break;
+          }
+        }
+        acc = Verknuepfen('^', acc, b->c);
+        break;
+      }
+      case EPOW: {
+        // The logarithm branch of the power rule with ln(c) computed once.
+        if (endlich(acc) && acc != std::trunc(acc)) {
+          const long double v = std::exp(acc * b->d);
+          if (endlich(v)) {
+            acc = v;
+            break;
+          }
+        }
+        acc = Verknuepfen('^', b->c, acc);
+        break;
+      }
+      case FUNK: {
+        long double w = 0;
+        if (!Funktion_anwenden(b->schluessel, acc, tol, w)) return Ergebnis_bei_Fehler;
+        acc = w;
+        break;
+      }
+      case ENDE:
+        return Endwert(acc);
+    }
+  }
+}
+
+struct Eintrag {
+  std::string term;
+  bool belegt = false;
+  bool referenz = false;
+  Programm programm;
+};
+
+constexpr int Cache_Groesse = 8;
+std::array<Eintrag, Cache_Groesse> cache;
+int zuletzt = 0;
+int naechster_freier = 0;
+
+Eintrag& Eintrag_fuer(const std::string& term) {
+  {
+    Eintrag& e = cache[zuletzt];
+    if (e.belegt && e.term == term) return e;
+  }
+  for (int i = 0; i < Cache_Groesse; ++i) {
+    Eintrag& e = cache[i];
+    if (e.belegt && e.term == term) {
+      zuletzt = i;
+      return e;
+    }
+  }
+  const int i = naechster_freier;
+  naechster_freier = (naechster_freier + 1) % Cache_Groesse;
+  Eintrag& e = cache[i];
+  e.term = term;
+  e.belegt = true;
+  e.referenz = false;
+  e.programm.code.clear();
+  e.programm.stapel.clear();
+  std::string kanonisch;
+  if (Normalisieren(term, kanonisch) != nullptr) {
+    e.referenz = true;
+  } else {
+    try {
+      Uebersetzer(kanonisch, e.programm).Uebersetzen();
+    } catch (const Nicht_uebersetzbar&) {
+      e.referenz = true;
+    }
+  }
+  zuletzt = i;
+  return e;
+}
+
+}  // namespace
+
+long double Term_auswerten(const std::string& term, long double x, long double k) {
+  Eintrag& e = Eintrag_fuer(term);
+  if (e.referenz) return Term_auswerten_Referenz(term, x, k);
+  return Ausfuehren(e.programm, x, k);
+}
+
+bool Term_schnell_uebersetzbar(const std::string& term) {
+  return !Eintrag_fuer(term).referenz;
+}
