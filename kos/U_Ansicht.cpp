@@ -10,6 +10,10 @@ int Zoomstufe_x = 0, Zoomstufe_y = 0;
 int Zoomgrenze = 32;
 long double Zoomfaktor = 2;
 long double Ziehfaktor = 0.02L;
+TPixelpunkt Maus_Anfang;
+bool Zoomrahmen_aktiv = false;
+TZoomrahmen Zoomrahmen;
+bool Maus_links_gedrueckt = false;
 
 void Zoom_Standardwerte() {
   Zoomstufe_x = 0;

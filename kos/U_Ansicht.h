@@ -59,6 +59,16 @@ TPixelrechteck Rahmen_ordnen(TPixelpunkt a, TPixelpunkt b);
 bool Zoomrahmen_Bereich(TPixelpunkt a, TPixelpunkt b, int W, int H, long double& xa,
                         long double& xe, long double& ya, long double& ye);
 
+// The mouse on the picture: last position of a drag, the zoom frame while it is drawn, and
+// whether the left button went down on the picture (alone, without modifier keys).
+struct TZoomrahmen {
+  TPixelpunkt fest, beweglich;  // press position and moving corner
+};
+extern TPixelpunkt Maus_Anfang;
+extern bool Zoomrahmen_aktiv;
+extern TZoomrahmen Zoomrahmen;
+extern bool Maus_links_gedrueckt;
+
 // A number as the fields show it after a view change: up to 15 significant digits, decimal comma,
 // no trailing zeros, exponent form "1,5E20" / "1E-7" for very large or small values.
 std::string Gleitkomma_Text(long double x);
