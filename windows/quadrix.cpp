@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QWidget>
 
 #include "windows/QtDialoge.h"
+#include "windows/UQdx.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -10,11 +10,13 @@ int main(int argc, char** argv) {
   Dialog_setzen(&dialoge);
   Ablage_setzen(&ablage);
 
-  QWidget w;
-  w.setWindowTitle(QStringLiteral("Quadrix V4.45"));
-  w.setFixedSize(1314, 712);
-  w.show();
-  int rc = app.exec();
+  int rc = 0;
+  {
+    // The main window creates the help, mapping and tree-diagram windows after itself.
+    TForm1 hauptfenster;
+    hauptfenster.show();
+    rc = app.exec();
+  }
   Dialog_setzen(nullptr);
   Ablage_setzen(nullptr);
   return rc;

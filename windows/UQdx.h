@@ -1,0 +1,275 @@
+#pragma once
+// The main window: the picture, every control of the workbench and their event handlers. The
+// controls are built from the control table (UQdx_Layout); handlers are public slots named
+// <control><Event> and are connected by name when the window is built, so a capability adds a
+// handler by declaring the slot in its section below and defining it in its own source file.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QWidget>
+#include <string>
+
+#include "analysis/Werkbank.h"
+
+class Bildflaeche;
+class TForm2;
+class TForm4;
+class TForm5;
+class QAbstractItemView;
+class QAbstractButton;
+class QMouseEvent;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  // Any control of this window by its name, or nullptr.
+  template <class T = QWidget>
+  T* Element(const char* name) const {
+    return qobject_cast<T*>(elemente_.value(QString::fromLatin1(name)));
+  }
+  QLineEdit* Feld(const char* name) const { return Element<QLineEdit>(name); }
+  QCheckBox* Schalter(const char* name) const { return Element<QCheckBox>(name); }
+  QComboBox* Liste(const char* name) const { return Element<QComboBox>(name); }
+  QAbstractButton* Knopf(const char* name) const;
+  // Text of an edit field (UTF-8) and writing it; an unknown name reads "" and writes nothing.
+  std::string Text(const char* feld) const;
+  void Text_setzen(const char* feld, const std::string& text);
+  // Checking a switch from the program runs its click rule like a user's click.
+  bool Haken(const char* schalter) const;
+  void Haken_setzen(const char* schalter, bool an);
+
+  // The picture area and the table.
+  Bildflaeche* Image1 = nullptr;
+  QWidget* StringGrid1 = nullptr;
+  QScrollBar* ScrollBar1 = nullptr;
+
+  // The side windows; they exist from start-up on.
+  TForm2* Form2 = nullptr;
+  TForm4* Form4 = nullptr;
+  TForm5* Form5 = nullptr;
+
+  // Start values of every setting; also the reset of the view navigation.
+  void Standard_Werte_einstellen();
+
+  // Reads a number field that may hold a term without x into ziel; on a fault the focus goes back
+  // into the field and false is returned. After a syntax fault ziel keeps its value.
+  bool Edit_zu_Zahl(QLineEdit* feld, long double& ziel);
+
+  // Redraws the whole picture with the current settings.
+  void Neu_zeichnen();
+
+ public slots:
+  // ---- Fenster: creation, state, input fields, switches, side windows -----------------------
+  void Edit_xaExit();
+  void Edit_xeExit();
+  void Edit_yaExit();
+  void Edit_yeExit();
+  void Edit_xsclExit();
+  void Edit_ysclExit();
+  void Edit_xaChange();
+  void Edit_xeChange();
+  void Edit_xaScharExit();
+  void Edit_xeScharExit();
+  void Edit_xaSchar_gExit();
+  void Edit_xeSchar_gExit();
+  void Edit_xaSchar_hExit();
+  void Edit_xeSchar_hExit();
+  void Edit_aStartExit();
+  void Edit_bEndeExit();
+  void Edit_delta_xExit();
+  void Edit_uExit();
+  void Edit_Schar_t1Exit();
+  void Edit_Schar_t2Exit();
+  void Edit_delta_tExit();
+  void Edit_Param_k1Exit();
+  void Edit_Param_k2Exit();
+  void Edit_delta_PhiExit();
+  void Edit_x_n0Exit();
+  void Edit_y_n1Exit();
+  void Edit_skalar_rExit();
+  void Edit_n0Exit();
+  void Edit_IterationstiefeExit();
+  void Edit_Mat_nExit();
+
+  void Edit_fScharExit();
+  void Edit_gScharExit();
+  void Edit_hScharExit();
+  void Edit_xParamExit();
+  void Edit_yParamExit();
+  void Edit_FolgeExit();
+  void Edit_fScharDblClick();
+  void Edit_gScharDblClick();
+  void Edit_hScharDblClick();
+  void Edit_xParamDblClick();
+  void Edit_yParamDblClick();
+  void Edit_FolgeDblClick();
+  void Edit_fScharKeyDown(int taste);
+  void Edit_gScharKeyDown(int taste);
+  void Edit_hScharKeyDown(int taste);
+  void Edit_xParamKeyDown(int taste);
+  void Edit_yParamKeyDown(int taste);
+
+  void CheckBox_xAchseClick();
+  void CheckBox_yAchseClick();
+  void CheckBox_SkalierungClick();
+  void CheckBox_Zahlen_an_AchsenClick();
+  void CheckBox_Achsen_dickClick();
+  void CheckBox_GrobrasterClick();
+
+  void CheckBox_Schar_f_zeichnenClick();
+  void CheckBox_Schar_g_zeichnenClick();
+  void CheckBox_Schar_h_zeichnenClick();
+  void CheckBox_Schar_fs_zeichnenClick();
+  void CheckBox_Schar_fs2_zeichnenClick();
+  void CheckBox_Schar_fs3_zeichnenClick();
+  void CheckBox_f_invers_zeichnenClick();
+  void CheckBox_IntegralfunktionClick();
+  void CheckBox_Schar_kr_zeichnenClick();
+  void CheckBox_x_gleich_aClick();
+  void CheckBox_x_gleich_bClick();
+  void CheckBox_ParamClick();
+  void CheckBox_DatenPkte_verbindenClick();
+
+  void CheckBox_Polar_WahlClick();
+  void CheckBox_FolgeClick();
+  void CheckBox_rekursivClick();
+  void CheckBox_rekursivxyClick();
+  void CheckBox_WebClick();
+  void CheckBox_nur_g_zeichnenClick();
+  void CheckBox_alle_t_verwendenClick();
+  void CheckBox_PunkteClick();
+  void CheckBox_Integralfunktion_tabellierenClick();
+  void CheckBox_Integralfunktion_tabellierenMouseMove();
+  void CheckBox_GrobschraffurClick();
+  void CheckBox_loeschenClick();
+  void CheckBox_Achsen_automatisch_beschriftenClick();
+  void CheckBox_FixkommaClick();
+  void CheckBox_BruchdarstellungClick();
+  void CheckBox_2_RegressionsgeradenClick();
+
+  void ComboBox_LinienartChange();
+  void ComboBox_PunkteartChange();
+  void ComboBox_PunktRadiusChange();
+  void ComboBox_FlaechenfuellungChange();
+  void ComboBox_ZahlenhoeheChange();
+  void ComboBox_NachkommastellenChange();
+  void ComboBox_GesamtstellenChange();
+  void ComboBox_IntegrationsmethodeChange();
+  void ComboBox_RegressionsModelleChange();
+  void ComboBox_DiagrammTypChange();
+  void ComboBox_DiagrPlotNrChange();
+  void ComboBox_MatrixOpsChange();
+  void ComboBox_Punkte_ab_SpalteChange();
+
+  void Panel_Farbe_PunkteClick();
+  void Panel_Linienfarbe_definierenClick();
+  void Panel_Fuellfarbe_definierenClick();
+  void Panel_Farbe_RasterClick();
+
+  void SpeedButton_HilfeClick();
+  void SpeedButton_2D_AbbildungenClick();
+  void SpeedButton_BaumdiagrammeClick();
+
+  // ---- Plot ----------------------------------------------------------------------------------
+  void SpeedButton_PlotClick();
+  void SpeedButton_ohne_RasterClick();
+  void SpeedButton_Raster_gestricheltClick();
+  void SpeedButton_Raster_mittelClick();
+  void SpeedButton_Raster_engClick();
+  void SpeedButton_Raster_1mmClick();
+  void ScrollBar1Change();
+
+  // ---- Ansicht -------------------------------------------------------------------------------
+  void SpeedButton_Ursprung_MitteClick();
+  void SpeedButton_Ursprung_links_untenClick();
+  void SpeedButton_1und2QuadrantClick();
+  void SpeedButton_1und4QuadrantClick();
+  void SpeedButton_StandardwerteClick();
+  void SpeedButton_Bildbreite_groesserClick();
+  void SpeedButton_Bildbreite_kleinerClick();
+  void SpeedButton_Bildtiefe_groesserClick();
+  void SpeedButton_Bildtiefe_kleinerClick();
+  void SpeedButton_Zoom_inClick();
+  void SpeedButton_Zoom_outClick();
+  void SpeedButton_Zoom_in_xClick();
+  void SpeedButton_Zoom_out_xClick();
+  void SpeedButton_Zoom_in_yClick();
+  void SpeedButton_Zoom_out_yClick();
+  void SpeedButton_Links_schiebenClick();
+  void SpeedButton_rechts_schiebenClick();
+  void SpeedButton_hoch_schiebenClick();
+  void SpeedButton_runter_schiebenClick();
+  void CheckBox_ZoomModusClick();
+  void CheckBox_TextmodusClick();
+  void Image1MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int X, int Y);
+  void Image1MouseMove(Qt::KeyboardModifiers umschalt, int X, int Y);
+  void Image1MouseUp(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int X, int Y);
+
+  // ---- Grafik --------------------------------------------------------------------------------
+  void Text_platzieren(int X, int Y);
+  void SpeedButton_FontAuswahlClick();
+  void Edit_Text_in_GrafikChange();
+  void Edit_xBeschriftChange();
+  void Edit_yBeschriftChange();
+  void SpeedButton_speichernBMPClick();
+  void GroupBox_ExtrasMouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int X,
+                                int Y);
+
+  // ---- Tabelle -------------------------------------------------------------------------------
+  void SpeedButton_Tabelle_loeschenClick();
+  void SpeedButton_Zeile_loeschenClick();
+  void SpeedButton_Spalte_loeschenClick();
+  void SpeedButton_Schiebe_ZeileClick();
+  void SpeedButton_Schiebe_SpalteClick();
+  void SpeedButton_Zelle_1_1Click();
+  void SpeedButton_BruchdarstellungClick();
+  void SpeedButton_DezimalbruchClick();
+  void SpeedButton_TabellenBereich_zu_TextdateiClick();
+  void SpeedButton_Zellen_kopierenClick();
+
+  // ---- Werkzeuge -----------------------------------------------------------------------------
+
+  // ---- Statistik -----------------------------------------------------------------------------
+
+ protected:
+  void closeEvent(QCloseEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  void FormCreate();
+  void Steuerelemente_erzeugen();
+  void Ereignisse_verbinden();
+  void Startbild_zeichnen();
+  void Kurvenschalter_geklickt(const char* schalter, Kurve k);
+  void Farbfeld_setzen(const char* panel, TFarbe farbe);
+  void Tabelle_vorbereiten();
+  void Spaltenbreite_anpassen();
+  bool Zahlfeld_lesen(const char* feld, long double& ziel);
+  void Fokus_zurueck(QWidget* feld);
+  void Element_erzeugen(const struct TSteuerelement& e);
+  int Handler_suchen(const QByteArray& name) const;
+
+  QHash<QString, QWidget*> elemente_;
+  // Handlers found by name for the events that arrive through the event filter.
+  struct Filterhandler {
+    int Exit = -1, DblClick = -1, KeyDown = -1, Click = -1, MouseDown = -1, MouseMove = -1;
+    Feldart art = Feldart::keine;
+  };
+  QHash<QObject*, Filterhandler> filter_;
+  bool tabelle_eingerichtet_ = false;
+
+ public:
+  // Name of the field that last got the focus back after a refused input (for tests).
+  std::string fokus_zurueck_;
+};
+
+// The main window while it exists; the side windows draw into its picture.
+extern TForm1* Form1;

@@ -1,0 +1,21 @@
+// The parts of the start values that concern the number table.
+
+#include "engine/UMatheBasisOp.h"
+#include "table/UStringGrid.h"
+#include "windows/UQdx.h"
+
+void TForm1::Tabelle_vorbereiten() {
+  // Look and headers once at start-up; a later reset keeps what the user typed.
+  if (!tabelle_eingerichtet_) {
+    Tabelle_einrichten(Zahlentabelle);
+    tabelle_eingerichtet_ = true;
+  }
+  Markierung_aufheben(Zahlentabelle);
+}
+
+void TForm1::Spaltenbreite_anpassen() {
+  Zahlentabelle.Standard_Spaltenbreite = Spaltenbreite_Standard();
+  Zahlentabelle.Spaltenbreite.fill(Zahlentabelle.Standard_Spaltenbreite);
+  Zahlentabelle.Spaltenbreite[0] = 35;
+  Zahlentabelle.Melden(TAenderung::Geometrie, TBereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+}
