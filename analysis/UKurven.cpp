@@ -49,10 +49,11 @@ class TKurvenlauf {
               long double dx)
       : bild_(bild), term_(term), art_(art), modus_(modus), a_(a), dx_(dx) {}
 
-  void Beginnen(long double t, long n, bool abgehoben) {
+  // A pass starts with the pen lifted: its first sample only moves the pen.
+  void Beginnen(long double t) {
     t_ = t;
-    n_ = n;
-    abgehoben_ = abgehoben;
+    n_ = 0;
+    abgehoben_ = true;
   }
   void Zaehler_setzen(long n) { n_ = n; }
   void Integral_beginnen(long double u) {
@@ -84,7 +85,7 @@ class TKurvenlauf {
       Sprung_markieren(px, py, sgn_null);
       return;
     }
-    if (n_ == 0 || abgehoben_) {
+    if (abgehoben_) {
       bild_.Bewegen_nach(px, py);
       abgehoben_ = false;
     }
@@ -217,20 +218,33 @@ void Sichtbereich(const TBild& bild, int modus, long double dx, long double& lo,
   hi = bis + rand;
 }
 
+// Where the samples of a member start: a + k0*dx is the first sample at or just left of the
+// visible range. A drawing interval that starts very far left of the view is sampled on the grid
+// of the view's left edge instead, since a + k*dx would lose all precision there.
+void Abtastbeginn(long double a, long double lo, long double links, long double dx,
+                  long double& anker, long& k0) {
+  anker = a;
+  k0 = 0;
+  if (!(lo > a)) return;
+  const long double k = std::floor((lo - a) / dx);
+  if (k < 1e6L) {
+    k0 = static_cast<long>(k);
+    return;
+  }
+  anker = links;
+  k0 = static_cast<long>(std::floor((lo - links) / dx));
+}
+
 // One member: samples a + k*dx below b, then b itself.
 bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, long double t,
-                    long double a, long double b, long double dx, long double lo, long double hi) {
-  long k0 = 0;
-  if (lo > a) {
-    const long double k = std::floor((lo - a) / dx);
-    if (!(k < kSchritte_hoechstens * 1e9L)) return true;  // the view lies far beyond b
-    k0 = static_cast<long>(k);
-  }
-  lauf.Beginnen(t, k0, k0 != 0);
+                    long double anker, long k0, long double b, long double dx, long double lo,
+                    long double hi) {
+  lauf.Beginnen(t);
   bool b_zeichnen = b <= hi;
   long schritte = 0;
-  for (long k = k0;; ++k) {
-    const long double x = a + k * dx;
+  long k = k0;
+  for (;; ++k) {
+    const long double x = anker + k * dx;
     if (!(x < b)) break;
     if (x > hi || ++schritte > kSchritte_hoechstens) {
       b_zeichnen = false;
@@ -241,7 +255,7 @@ bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, lon
     if ((schritte & 127) == 0 && !fortschritt.Melden(glied)) return false;
   }
   if (b_zeichnen && b >= lo) {
-    lauf.Zaehler_setzen(k0 + schritte);
+    lauf.Zaehler_setzen(k);
     lauf.Kurvenpunkt_zeichnen(b);
   }
   return true;
@@ -254,7 +268,7 @@ bool Integralfunktion_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int
   for (int richtung = 1; richtung >= -1; richtung -= 2) {
     long double x = u;
     long n = 0;
-    lauf.Beginnen(t, 0, false);
+    lauf.Beginnen(t);
     lauf.Integral_beginnen(u);
     lauf.Kurvenpunkt_zeichnen(x);
     long schritte = 0;
@@ -310,7 +324,10 @@ bool Kurve_zeichnen(TBild& bild, const std::string& term, TFarbe farbe, int art,
   if (!(dx > 0) || !std::isfinite(dx)) return true;
   long double lo = 0, hi = 0;
   Sichtbereich(bild, modus, dx, lo, hi);
-  TKurvenlauf lauf(bild, term, art, modus, a, dx);
+  long double anker = a;
+  long k0 = 0;
+  Abtastbeginn(a, lo, modus == Modus_Umkehrrelation ? KOS.yu : KOS.xli, dx, anker, k0);
+  TKurvenlauf lauf(bild, term, art, modus, anker, dx);
   const int glieder = Scharglieder_Anzahl(s);
   TFortschritt fortschritt(glieder);
   long double t = s.t1;
@@ -319,7 +336,7 @@ bool Kurve_zeichnen(TBild& bild, const std::string& term, TFarbe farbe, int art,
     const bool weiter =
         modus == Modus_Integralfunktion
             ? Integralfunktion_zeichnen(lauf, fortschritt, i, t, a, b, s.u, dx, lo, hi)
-            : Glied_zeichnen(lauf, fortschritt, i, t, a, b, dx, lo, hi);
+            : Glied_zeichnen(lauf, fortschritt, i, t, anker, k0, b, dx, lo, hi);
     if (!weiter || !fortschritt.Melden(i + 1)) return false;
     t += s.dt;
   }
