@@ -61,7 +61,7 @@ Schriftcache& cache() {
   return c;
 }
 
-const QFontMetrics& Metrik(const TSchrift& s, QFont* font = nullptr) {
+const Schriftcache& Schrift_holen(const TSchrift& s) {
   Anwendung_sicherstellen();
   Schriftcache& c = cache();
   if (!c.gueltig || !gleich(c.schluessel, s)) {
@@ -71,8 +71,11 @@ const QFontMetrics& Metrik(const TSchrift& s, QFont* font = nullptr) {
     c.schluessel = s;
     c.gueltig = true;
   }
-  if (font != nullptr) *font = c.font;
-  return *c.metrik;
+  return c;
+}
+
+const QFontMetrics& Metrik(const TSchrift& s) {
+  return *Schrift_holen(s).metrik;
 }
 
 Qt::BrushStyle Qt_Pinselstil(int stil) {
@@ -198,11 +201,17 @@ void TBild::duenne_linie(int x1, int y1, int x2, int y2, int& musterpos) {
         b = std::min<long long>(n, static_cast<long long>(y1) + 1);
       }
     }
-    for (long long k = a; k < b; ++k) {
-      if (gepunktet && ((musterpos + k) % 6) >= 3) continue;
-      const int x = dy == 0 ? static_cast<int>(x1 + sx * k) : x1;
-      const int y = dy == 0 ? y1 : static_cast<int>(y1 + sy * k);
-      pixel_malen(x, y, rgb);
+    if (a < b) {
+      // One detach for the whole line, then plain stores along the row or column.
+      auto* basis = reinterpret_cast<std::uint32_t*>(bild_.bits());
+      const qsizetype schritt_zeile = bild_.bytesPerLine() / 4;
+      const qsizetype schritt = dy == 0 ? sx : sy * schritt_zeile;
+      std::uint32_t* q = basis + static_cast<qsizetype>(y1) * schritt_zeile + x1 + schritt * a;
+      const bool invert = Stift.Modus == TStiftmodus::Invertieren;
+      for (long long k = a; k < b; ++k, q += schritt) {
+        if (gepunktet && ((musterpos + k) % 6) >= 3) continue;
+        *q = invert ? (0xFF000000u | (~*q & 0x00FFFFFFu)) : rgb;
+      }
     }
     musterpos = static_cast<int>((musterpos + n) % 6);
     return;
@@ -276,8 +285,14 @@ void TBild::flaeche_fuellen(int x1, int y1, int x2, int y2) {
   if (x1 > x2 || y1 > y2) return;
   if (pinselstil_ == Pinsel_voll && Stift.Modus == TStiftmodus::Kopieren) {
     const std::uint32_t rgb = zu_rgb(pinselfarbe_);
+    if (x1 == 0 && y1 == 0 && x2 == bild_.width() - 1 && y2 == bild_.height() - 1) {
+      bild_.fill(rgb);
+      return;
+    }
+    auto* basis = reinterpret_cast<std::uint32_t*>(bild_.bits());
+    const qsizetype schritt_zeile = bild_.bytesPerLine() / 4;
     for (int y = y1; y <= y2; ++y) {
-      auto* zeile = reinterpret_cast<std::uint32_t*>(bild_.scanLine(y));
+      std::uint32_t* zeile = basis + static_cast<qsizetype>(y) * schritt_zeile;
       std::fill(zeile + x1, zeile + x2 + 1, rgb);
     }
     return;
@@ -355,10 +370,32 @@ void TBild::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TBild::Polygon(const std::vector<QPoint>& punkte) {
   if (punkte.empty()) return;
-  QPainter p(&bild_);
-  painter_einrichten(p, true);
-  p.drawPolygon(punkte.data(), static_cast<int>(punkte.size()), Qt::OddEvenFill);
-  p.end();
+  const int n = static_cast<int>(punkte.size());
+  if (pinselstil_ != Pinsel_leer) {
+    QPainter p(&bild_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (Stift.Modus == TStiftmodus::Invertieren)
+      p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QBrush(Farbe_zu_QColor(pinselfarbe_), Qt_Pinselstil(pinselstil_)));
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.drawPolygon(punkte.data(), n, Qt::OddEvenFill);
+  }
+  if (Stift.Stil != TStiftstil::Unsichtbar) {
+    if (duenn()) {
+      // Each edge leaves out its end, which the next edge starts with: every vertex once.
+      int muster = 0;
+      for (int k = 0; k < n; ++k) {
+        const QPoint a = punkte[k], b = punkte[(k + 1) % n];
+        duenne_linie(a.x(), a.y(), b.x(), b.y(), muster);
+      }
+      if (n == 1) pixel_malen(punkte[0].x(), punkte[0].y(), zu_rgb(Stift.Farbe));
+    } else {
+      QPainter p(&bild_);
+      painter_einrichten(p, false);
+      p.drawPolygon(punkte.data(), n, Qt::OddEvenFill);
+    }
+  }
   geaendert();
 }
 
@@ -442,8 +479,8 @@ int TBild::Texthoehe(const std::string& text) const {
 }
 
 void TBild::Text_ausgeben(int x, int y, const std::string& text) {
-  QFont font;
-  const QFontMetrics& fm = Metrik(Schrift, &font);
+  const Schriftcache& sc = Schrift_holen(Schrift);
+  const QFontMetrics& fm = *sc.metrik;
   const QString t = QString::fromStdString(text);
   const int w = fm.horizontalAdvance(t);
   const int h = fm.height();
@@ -461,7 +498,7 @@ void TBild::Text_ausgeben(int x, int y, const std::string& text) {
     QPainter p(&bild_);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(font);
+    p.setFont(sc.font);
     p.setPen(Farbe_zu_QColor(Schrift.Farbe));
     p.drawText(QPoint(x, y + fm.ascent()), t);
   }

@@ -34,6 +34,9 @@ constexpr TFarbe kFokusfarbe = 0xFFFFD2;
 constexpr int kPixelGrenze = 20000;
 // Upper bound of steps for one walk along an axis; far beyond what a picture can show.
 constexpr long long kSchrittGrenze = 400000;
+// Ticks with their numbers are dearer; more than this many per half axis are less than a pixel
+// apart and would only blacken the axis.
+constexpr long long kStrichGrenze = 4000;
 
 int Pixel_runden(long double p) {
   if (std::isnan(p)) return -kPixelGrenze;
@@ -65,7 +68,8 @@ unsigned long long Ungerade_Mantisse(long double d) {
 // is bounded: after kSchrittGrenze steps to reach `ab` it continues by multiplication, and it
 // stops when a step no longer changes the value.
 template <class Weiter, class F>
-void Schrittweise(long double start, long double d, long double ab, Weiter weiter, F f) {
+void Schrittweise(long double start, long double d, long double ab, Weiter weiter, F f,
+                  long long hoechstens = kSchrittGrenze) {
   if (!(d > 0) || !std::isfinite(d) || !std::isfinite(start)) return;
   long double v = start;
   long double n = 0;
@@ -100,7 +104,7 @@ void Schrittweise(long double start, long double d, long double ab, Weiter weite
     }
   }
   long long gezeichnet = 0;
-  while (weiter(v) && gezeichnet < kSchrittGrenze) {
+  while (weiter(v) && gezeichnet < hoechstens) {
     f(n, v);
     const long double w = v + d;
     if (w == v) return;
@@ -373,12 +377,21 @@ void Raster_zeichnen(TBild& bild, int breite, long double dx, long double dy) {
     letzte = C;
     Linie_zeichnen(bild, C, 0, C, KOS.Bildrand_unten, farbe, breite, stil);
   };
-  Schrittweise(
-      0, dx, x_links, [&](long double x) { return x < KOS.xre; }, senkrecht);
-  letzte = std::numeric_limits<int>::min();
-  Schrittweise(
-      0, dx, -x_rechts, [&](long double u) { return -u > KOS.xli; },
-      [&](long double n, long double u) { senkrecht(n, -u); });
+  // Lines at most half a pixel apart hit every column and row of the view; drawing each once
+  // gives the same picture without walking through millions of values.
+  const bool x_dicht = !klein && dx > 0 && dx * (W - 1) / (KOS.xre - KOS.xli) <= 0.5L;
+  const bool y_dicht = !klein && dy > 0 && dy * (H - 1) / (KOS.yo - KOS.yu) <= 0.5L;
+  if (x_dicht) {
+    for (int C = 0; C < W; ++C)
+      Linie_zeichnen(bild, C, 0, C, KOS.Bildrand_unten, farbe, breite, stil);
+  } else {
+    Schrittweise(
+        0, dx, x_links, [&](long double x) { return x < KOS.xre; }, senkrecht);
+    letzte = std::numeric_limits<int>::min();
+    Schrittweise(
+        0, dx, -x_rechts, [&](long double u) { return -u > KOS.xli; },
+        [&](long double n, long double u) { senkrecht(n, -u); });
+  }
 
   letzte = std::numeric_limits<int>::min();
   auto waagrecht = [&](long double, long double y) {
@@ -387,12 +400,17 @@ void Raster_zeichnen(TBild& bild, int breite, long double dx, long double dy) {
     letzte = R;
     Linie_zeichnen(bild, 0, R, KOS.Bildrand_rechts, R, farbe, breite, stil);
   };
-  Schrittweise(
-      0, dy, y_unten, [&](long double y) { return y < KOS.yo; }, waagrecht);
-  letzte = std::numeric_limits<int>::min();
-  Schrittweise(
-      0, dy, -y_oben, [&](long double u) { return -u > KOS.yu; },
-      [&](long double n, long double u) { waagrecht(n, -u); });
+  if (y_dicht) {
+    for (int R = 0; R < H; ++R)
+      Linie_zeichnen(bild, 0, R, KOS.Bildrand_rechts, R, farbe, breite, stil);
+  } else {
+    Schrittweise(
+        0, dy, y_unten, [&](long double y) { return y < KOS.yo; }, waagrecht);
+    letzte = std::numeric_limits<int>::min();
+    Schrittweise(
+        0, dy, -y_oben, [&](long double u) { return -u > KOS.yu; },
+        [&](long double n, long double u) { waagrecht(n, -u); });
+  }
   bild.Pinselstil_setzen(Pinsel_leer);
 }
 
@@ -502,11 +520,12 @@ void Skala_zeichnen(TBild& bild, bool mit_Zahlen, long double sx, long double sy
     };
     Schrittweise(
         sx, sx, -x_rechts, [&](long double u) { return -u > KOS.xli; },
-        [&](long double n, long double u) { strich(n, -u); });
+        [&](long double n, long double u) { strich(n, -u); }, kStrichGrenze);
     // The last tick stays clear of the arrow head at the picture's own right edge.
     const long double grenze = Pixel_zu_x(bild, (W - 1) - KOS.Pfeillaenge + 1);
     Schrittweise(
-        KOS.yAchse_zeigen ? sx : 0, sx, x_links, [&](long double x) { return x < grenze; }, strich);
+        KOS.yAchse_zeigen ? sx : 0, sx, x_links, [&](long double x) { return x < grenze; }, strich,
+        kStrichGrenze);
   }
   if (KOS.yAchse_zeigen) {
     const int C = x_zu_Pixel(bild, X0);
@@ -521,10 +540,11 @@ void Skala_zeichnen(TBild& bild, bool mit_Zahlen, long double sx, long double sy
     };
     Schrittweise(
         sy, sy, -y_oben, [&](long double u) { return -u > KOS.yu; },
-        [&](long double n, long double u) { strich(n, -u); });
+        [&](long double n, long double u) { strich(n, -u); }, kStrichGrenze);
     const long double grenze = Pixel_zu_y(bild, KOS.Pfeillaenge);
     Schrittweise(
-        KOS.xAchse_zeigen ? sy : 0, sy, y_unten, [&](long double y) { return y < grenze; }, strich);
+        KOS.xAchse_zeigen ? sy : 0, sy, y_unten, [&](long double y) { return y < grenze; }, strich,
+        kStrichGrenze);
   }
 }
 
