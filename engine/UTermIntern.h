@@ -9,12 +9,15 @@
 #include <limits>
 #include <string>
 
+#include "engine/KOS.h"
+#include "engine/UFunktionsParser.h"
+
 namespace term_intern {
 
 inline constexpr long double Ergebnis_bei_Fehler = 1E100L;
 inline constexpr long double Unbestimmt = std::numeric_limits<long double>::quiet_NaN();
 
-// Finite values only; NaN fails the comparison.
+// Finite values only: infinity minus itself and NaN are NaN, which is unequal to 0.
 inline bool endlich(long double v) {
   return std::fabs(v) <= LDBL_MAX;
 }
@@ -92,6 +95,29 @@ long double Endwert(long double v);
 
 // The current jump tolerance from the view (stored in Sprung_Toleranz as well).
 long double Toleranz_aktualisieren();
+
+// The view the stored tolerance belongs to.
+struct Toleranz_Stand {
+  long double xli = 0, xre = 0, tol = 0;
+  int rand = -1;
+};
+extern Toleranz_Stand toleranz_stand;
+
+inline long double Toleranz_aktuell() {
+  if (KOS.xli == toleranz_stand.xli && KOS.xre == toleranz_stand.xre &&
+      KOS.Bildrand_rechts == toleranz_stand.rand) {
+    Sprung_Toleranz = toleranz_stand.tol;
+    return toleranz_stand.tol;
+  }
+  return Toleranz_aktualisieren();
+}
+
+long double Endwert_langsam(long double v);
+
+inline long double Endwert_schnell(long double v) {
+  if (!Fehler && endlich(v)) return v;
+  return Endwert_langsam(v);
+}
 
 void Fehler_melden(const char* text);
 

@@ -311,7 +311,7 @@ class Uebersetzer {
 };
 
 long double Ausfuehren(Programm& p, long double x, long double k) {
-  const long double tol = Toleranz_aktualisieren();
+  const long double tol = Toleranz_aktuell();
   Fehler = Sprung = Sgn_Null = Knick = false;
   long double* sp = p.stapel.data();
   long double acc = 0;
@@ -459,7 +459,7 @@ long double Ausfuehren(Programm& p, long double x, long double k) {
         break;
       }
       case ENDE:
-        return Endwert(acc);
+        return Endwert_schnell(acc);
     }
   }
 }
@@ -476,11 +476,7 @@ std::array<Eintrag, Cache_Groesse> cache;
 int zuletzt = 0;
 int naechster_freier = 0;
 
-Eintrag& Eintrag_fuer(const std::string& term) {
-  {
-    Eintrag& e = cache[zuletzt];
-    if (e.belegt && e.term == term) return e;
-  }
+Eintrag& Eintrag_suchen(const std::string& term) {
   for (int i = 0; i < Cache_Groesse; ++i) {
     Eintrag& e = cache[i];
     if (e.belegt && e.term == term) {
@@ -508,6 +504,12 @@ Eintrag& Eintrag_fuer(const std::string& term) {
   }
   zuletzt = i;
   return e;
+}
+
+inline Eintrag& Eintrag_fuer(const std::string& term) {
+  Eintrag& e = cache[zuletzt];
+  if (e.belegt && e.term == term) return e;
+  return Eintrag_suchen(term);
 }
 
 }  // namespace
