@@ -192,6 +192,13 @@ void Tabelle_einrichten(Tabelle& t) {
   Markierung_aufheben(t);
 }
 
+void Spaltenbreiten_setzen(Tabelle& t, int standard, int spalte0) {
+  t.Standard_Spaltenbreite = standard;
+  t.Spaltenbreite.fill(standard);
+  t.Spaltenbreite[0] = spalte0;
+  t.Melden(TAenderung::Geometrie, TBereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+}
+
 void Tabellenkopf_schreiben(Tabelle& t) {
   Tabelle::Sammler sammler(t);
   t.Zelle_setzen(0, 0, "Ze Nr");

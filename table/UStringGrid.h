@@ -130,6 +130,8 @@ std::string Zahl_als_Zelltext(long double x);
 // ---- the operations on the table --------------------------------------------------------------
 
 void Tabelle_einrichten(Tabelle& t);
+// Every column := standard wide, column 0 := spalte0 wide (the number format changes them).
+void Spaltenbreiten_setzen(Tabelle& t, int standard, int spalte0);
 void Tabellenkopf_schreiben(Tabelle& t);
 void Tabelle_leeren(Tabelle& t);
 void Zeile_entfernen(Tabelle& t, int zeile);
