@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -322,6 +323,32 @@ TEST_F(Zahlenformat, Nachkommastellen_und_Gesamtstellen_halten_N_hoechstens_G_mi
   EXPECT_EQ(Spaltenbreite_Standard(), 120);
   EXPECT_FALSE(Nachkommastellen_waehlen(17));
   EXPECT_EQ(Gesamtstellen, 20);
+}
+
+}  // namespace
+
+namespace {
+
+// The window toolkit adopts the user's locale; a German one must not change any number text.
+TEST(Zahltext, unabhaengig_vom_Gebietsschema) {
+  const std::string alt = std::setlocale(LC_NUMERIC, nullptr);
+  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.utf8")) {
+    GTEST_SKIP() << "keine deutsche Locale installiert";
+  }
+  const std::string text = Zahl_zu_Text(false, 8, 5, 1234.5678L);
+  const std::string wissenschaftlich = Zahl_zu_Text(false, 8, 5, 123456789.0L);
+  long double w = 0;
+  int pos = -1;
+  const bool ok = Zahl_einlesen("-3,731E-5", w, pos);
+  int e = 0;
+  const long double m = Mantisse_Exponent(-0.00025L, e);
+  std::setlocale(LC_NUMERIC, alt.c_str());
+  EXPECT_EQ(text, "1234,567");
+  EXPECT_EQ(wissenschaftlich, "1,2346E8");
+  EXPECT_TRUE(ok);
+  EXPECT_NEAR(static_cast<double>(w), -3.731E-5, 1E-18);
+  EXPECT_EQ(e, -4);
+  EXPECT_NEAR(static_cast<double>(m), -2.5, 1E-15);
 }
 
 }  // namespace
