@@ -448,8 +448,8 @@ void Achsenzahl_schreiben(TBild& bild, bool ist_x, int i, long double v, int C, 
   const int stil = Schriftstil(KOS.Zahlen_fett);
   if (s >= 1e-6L && s < 1e7L) {
     const int E = Allgemeine_Textlaenge(-7 * s) * bild.Textbreite("8");
-    const bool schreiben =
-        E <= 35 || (E <= 80 && i % 2 == 0) || (E <= 120 && i % 3 == 0) || (E > 120 && i % 4 == 0);
+    const bool schreiben = E <= 35 || (E >= 36 && E <= 80 && i % 2 == 0) ||
+                           (E >= 81 && E <= 120 && i % 3 == 0) || (E > 120 && i % 4 == 0);
     if (!schreiben) return;
     const std::string T = Zahl_zu_Text(false, Gesamtstellen, Nachkommastellen, v);
     const int tw = bild.Textbreite(T);

@@ -347,37 +347,35 @@ TEST_F(KOSTest, AusduennenBeiAbstand1000000JedeZweite) {
 }
 
 TEST_F(KOSTest, AusduennenJedeDritteUndVierte) {
-  // 7 * 0.123 = 0.861: "-0,861" has 6 characters, 36 px: every 2nd.
-  // 7 * 1.23456789 = 8.64197523: "-8,64197523" has 11 characters, 66 px: every 2nd.
-  // 7 * 123.456789 = 864.197523: "-864,197523", 11: every 2nd;
-  // 7 * 0.1234567891 = 0.8641975237: "-0,8641975237" has 13 characters, 78 px: every 2nd.
-  // 7 * 0.12345678912 -> 14 characters, 84 px: every 3rd.
-  KOS.xscl = 0.12345678912L;
-  KOS.xli = -8 * KOS.xscl;
-  KOS.xre = 8 * KOS.xscl;
-  TBild b;
-  KOS_zeichnen(b);
-  EXPECT_EQ(Anzahl(b, 350, 324, 370, 345, S), 0);  // i = 1
-  EXPECT_EQ(Anzahl(b, 392, 324, 408, 345, S), 0);  // i = 2
-  EXPECT_GT(Zahl_unter(b, 440), 0);                // i = 3
-  // 7 * 1.2345678912345 -> "-8,6419752386415" has 16 characters, 96 px... every 3rd;
-  // 7 * 1234.5678912345678 -> 17 significant digits cut to 15: 16 characters... choose 21:
-  KOS.xscl = 0.0012345678912345L;  // "-0,0086419752386415" = 19 characters, 114 px
-  KOS.xli = -8 * KOS.xscl;
-  KOS.xre = 8 * KOS.xscl;
-  KOS_zeichnen(b);
-  EXPECT_GT(Zahl_unter(b, 440), 0);  // i = 3
-  KOS.xscl = 0.00012345678912345L;   // 20 characters, 120 px: still every 3rd
-  KOS.xli = -8 * KOS.xscl;
-  KOS.xre = 8 * KOS.xscl;
-  KOS_zeichnen(b);
-  EXPECT_GT(Zahl_unter(b, 440), 0);
-  KOS.xscl = 0.000012345678912345L;  // 21 characters, 126 px: every 4th
-  KOS.xli = -8 * KOS.xscl;
-  KOS.xre = 8 * KOS.xscl;
-  KOS_zeichnen(b);
-  EXPECT_EQ(Anzahl(b, 425, 324, 455, 345, S), 0);  // i = 3
-  EXPECT_GT(Zahl_unter(b, 480), 0);                // i = 4
+  struct Fall {
+    long double s;
+    int zeichen;  // of the general text of -7s; times 6 px per digit
+    int jede;     // every n-th tick keeps its number
+  };
+  // -0,86419752384 (14 characters, 84 px); -0,000864197523864199 (21, 126 px);
+  // -8,6419752386415E-5: scientific below 0,00001 (19, 114 px).
+  for (const Fall f : {Fall{0.12345678912L, 14, 3}, Fall{0.000123456789123457L, 21, 4},
+                       Fall{0.000012345678912345L, 19, 3}, Fall{0.123456789123L, 15, 3},
+                       Fall{0.5L, 4, 1}, Fall{1.234567L, 9, 2}}) {
+    ASSERT_EQ(Allgemeine_Textlaenge(-7 * f.s), f.zeichen) << static_cast<double>(f.s);
+    kos_test::Startwerte();
+    KOS.xscl = f.s;
+    KOS.xli = -8 * f.s;
+    KOS.xre = 8 * f.s;
+    TBild b;
+    KOS_zeichnen(b);
+    for (int i = 1; i <= 7; ++i) {
+      // Positive side: column 320 + 40 i; a neighbour's wide number may reach to 13 px of it.
+      const int C = 320 + 40 * i;
+      const bool hat = Anzahl(b, C - 12, 324, C + 12, 345, S) > 0;
+      EXPECT_EQ(hat, i % f.jede == 0) << static_cast<double>(f.s) << " i=" << i;
+      const int D = 320 - 40 * i;
+      if (i < 7) {
+        EXPECT_EQ(Anzahl(b, D - 12, 324, D + 12, 345, S) > 0, i % f.jede == 0)
+            << static_cast<double>(f.s) << " i=-" << i;
+      }
+    }
+  }
 }
 
 TEST_F(KOSTest, ExponentenNurAnUngeradenStrichen) {
@@ -399,7 +397,7 @@ TEST_F(KOSTest, ExponentenNurAnUngeradenStrichen) {
     // y axis: right end of the label 7 pixels left of the axis for positive values.
     EXPECT_GT(Anzahl(b, 250, 272, 312, 288, S), 0) << sd;  // y = s
     EXPECT_EQ(Anzahl(b, 250, 232, 316, 248, S), 0) << sd;  // y = 2s
-    EXPECT_EQ(Anzahl(b, 313, 270, 316, 290, S), 0) << sd;
+    EXPECT_EQ(Anzahl(b, 315, 270, 316, 290, S), 0) << sd;
   }
 }
 
@@ -407,18 +405,21 @@ TEST_F(KOSTest, ExponentenbeschriftungHochgestellt) {
   KOS.xscl = 1e7L;
   KOS.xli = -8e7L;
   KOS.xre = 8e7L;
-  KOS.yAchse_zeigen = false;
   TBild b;
   KOS_zeichnen(b);
-  // "1,0×10" then the raised "7": the exponent's top lies 2 rows above the mantissa's top.
-  int oben_links = 1000, oben_rechts = 1000;
-  for (int y = 324; y <= 345; ++y)
-    for (int x = 330; x <= 392; ++x)
-      if (b.Pixel(x, y) == S) {
-        if (x < 360) oben_links = std::min(oben_links, y);
-        if (x > 372) oben_rechts = std::min(oben_rechts, y);
-      }
-  EXPECT_LT(oben_rechts, oben_links);
+  // "1,0×10" then the raised, smaller "7": its lowest row lies above the baseline of the digits.
+  auto unterste = [&](int x1, int x2) {
+    int u = -1;
+    for (int y = 324; y <= 345; ++y)
+      for (int x = x1; x <= x2; ++x)
+        if (b.Pixel(x, y) == S) u = y;
+    return u;
+  };
+  const int ziffer_eins = unterste(341, 346);
+  const int exponent = unterste(375, 392);
+  ASSERT_GT(ziffer_eins, 0);
+  ASSERT_GT(exponent, 0);
+  EXPECT_LT(exponent, ziffer_eins - 1);
 }
 
 // ---- speed guard: bounded loops
