@@ -261,12 +261,19 @@ TEST(Integral, unerreichbares_endet_als_Fehlschlag) {
       {Romberg_ohne_Tabelle, "Romberg", "w(x)", 0, 1, 1E-15L},
   };
   for (const auto& f : faelle) {
+    SkriptDialoge dialoge;
     const auto start = std::chrono::steady_clock::now();
     bool ok = true;
     f.f(f.term, 0, f.a, f.b, f.eps, ok);
     const auto dauer = std::chrono::steady_clock::now() - start;
     EXPECT_FALSE(ok) << f.name << " " << f.term;
     EXPECT_LT(dauer, std::chrono::minutes(2)) << f.name << " " << f.term;
+    // progress shown during a long run is closed again at its end
+    for (int prozent : dialoge.fortschritte)
+      EXPECT_LE(prozent, 100);
+    if (!dialoge.fortschritte.empty()) {
+      EXPECT_EQ(dialoge.fortschritte.back(), -1);
+    }
   }
 }
 
