@@ -56,9 +56,10 @@ struct Schriftcache {
   QFontMetrics* metrik = nullptr;
 };
 
+// Kept for the whole run and never destroyed: fonts must not outlive the application object.
 Schriftcache& cache() {
-  static Schriftcache c;
-  return c;
+  static Schriftcache* c = new Schriftcache;
+  return *c;
 }
 
 const Schriftcache& Schrift_holen(const TSchrift& s) {
@@ -221,26 +222,42 @@ void TBild::duenne_linie(int x1, int y1, int x2, int y2, int& musterpos) {
     musterpos = static_cast<int>((musterpos + n) % 6);
     return;
   }
-  long long err = (dx >= dy ? dx : dy) / 2;
-  long long x = x1, y = y1;
-  for (long long k = 0; k < n; ++k) {
-    if (!gepunktet || ((musterpos + k) % 6) < 3) {
-      if (x >= 0 && y >= 0 && x < W && y < H)
-        pixel_malen(static_cast<int>(x), static_cast<int>(y), rgb);
-    }
-    if (dx >= dy) {
-      x += sx;
-      err -= dy;
-      if (err < 0) {
-        y += sy;
-        err += dx;
+  // Bresenham along the major axis a with the minor axis b. The state after k steps is known in
+  // closed form, so the walk starts and ends where the line can be inside the picture.
+  const bool x_haupt = dx >= dy;
+  const long long D = x_haupt ? dx : dy, d = x_haupt ? dy : dx;
+  const long long a1 = x_haupt ? x1 : y1, b1 = x_haupt ? y1 : x1;
+  const long long sa = x_haupt ? sx : sy, sb = x_haupt ? sy : sx;
+  const long long A = x_haupt ? W : H, Bm = x_haupt ? H : W;
+  const long long e0 = D / 2;
+  long long k0 = 0, k1 = n;
+  if (sa > 0) {
+    k0 = std::max(k0, -a1);
+    k1 = std::min(k1, A - a1);
+  } else {
+    k0 = std::max(k0, a1 - A + 1);
+    k1 = std::min(k1, a1 + 1);
+  }
+  const long long m_lo = sb > 0 ? -b1 : b1 - Bm + 1;
+  const long long m_hi = sb > 0 ? Bm - 1 - b1 : b1;
+  k0 = std::max(k0, (m_lo * D + e0) / d - 2);
+  k1 = std::min(k1, (m_hi * D + e0) / d + 3);
+  if (k0 < k1) {
+    const long long t = k0 * d - e0;
+    const long long m = t > 0 ? (t + D - 1) / D : 0;
+    long long err = e0 - k0 * d + m * D;
+    long long pa = a1 + sa * k0, pb = b1 + sb * m;
+    for (long long k = k0; k < k1; ++k) {
+      if (!gepunktet || ((musterpos + k) % 6) < 3) {
+        const long long x = x_haupt ? pa : pb, y = x_haupt ? pb : pa;
+        if (x >= 0 && y >= 0 && x < W && y < H)
+          pixel_malen(static_cast<int>(x), static_cast<int>(y), rgb);
       }
-    } else {
-      y += sy;
-      err -= dx;
+      pa += sa;
+      err -= d;
       if (err < 0) {
-        x += sx;
-        err += dy;
+        pb += sb;
+        err += D;
       }
     }
   }

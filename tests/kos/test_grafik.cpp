@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "kos_hilfe.h"
 
@@ -549,6 +552,45 @@ TEST(Farbtabelle, FuenfzehnFarbenImKreis) {
   for (int n = 0; n < 45; ++n)
     EXPECT_EQ(Farbe_nach_Nummer(n), erwartet[n % 15]) << n;
   EXPECT_EQ(Farbe_nach_Nummer(-1), 0x808080u);
+}
+
+}  // namespace
+
+namespace {
+
+// Plain Bresenham over every step, as reference for the clipped walk.
+std::vector<QPoint> Bresenham(int x1, int y1, int x2, int y2) {
+  std::vector<QPoint> r;
+  const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+  const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+  int err = std::max(dx, dy) / 2, x = x1, y = y1;
+  for (int k = 0; k < std::max(dx, dy); ++k) {
+    r.emplace_back(x, y);
+    if (dx >= dy) {
+      x += sx;
+      err -= dy;
+      if (err < 0) y += sy, err += dx;
+    } else {
+      y += sy;
+      err -= dx;
+      if (err < 0) x += sx, err += dy;
+    }
+  }
+  return r;
+}
+
+TEST(Linie, SchraegeLinienVonWeitHerTreffenDieselbenPixel) {
+  const int faelle[][4] = {{-300, -170, 90, 60},   {95, -240, -10, 130}, {-1000, 37, 500, 2},
+                           {60, 60, -523, -201},   {3, 250, 70, -77},    {-20000, 5, 20000, 70},
+                           {47, -19999, 12, 19999}};
+  for (const auto& f : faelle) {
+    TBild b(80, 60);
+    Linie_zeichnen(b, f[0], f[1], f[2], f[3], 0x0000FF, 1, TStiftstil::Durchgezogen);
+    TBild r(80, 60);
+    for (QPoint p : Bresenham(f[0], f[1], f[2], f[3]))
+      r.Pixel_setzen(p.x(), p.y(), 0x0000FF);
+    EXPECT_EQ(b.Bild(), r.Bild()) << f[0] << "," << f[1] << " -> " << f[2] << "," << f[3];
+  }
 }
 
 }  // namespace
