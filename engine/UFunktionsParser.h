@@ -18,7 +18,7 @@ bool Term_zu_Zahl(const std::string& text, long double& wert);
 
 #include <cstdint>
 
-// One twentieth of the x-width of a pixel column; refreshed at the start of every evaluation.
+// One twentieth of the x-width of a pixel column; refreshed by every evaluation that needs it.
 extern long double Sprung_Toleranz;
 
 // The direct reader: normalises and reads the text afresh on every call. Term_auswerten gives

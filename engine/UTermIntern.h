@@ -105,10 +105,8 @@ extern Toleranz_Stand toleranz_stand;
 
 inline long double Toleranz_aktuell() {
   if (KOS.xli == toleranz_stand.xli && KOS.xre == toleranz_stand.xre &&
-      KOS.Bildrand_rechts == toleranz_stand.rand) {
-    Sprung_Toleranz = toleranz_stand.tol;
+      KOS.Bildrand_rechts == toleranz_stand.rand)
     return toleranz_stand.tol;
-  }
   return Toleranz_aktualisieren();
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "engine/UFunktionsParser.h"
@@ -53,7 +54,59 @@ enum Op : std::uint8_t {
   EPOW,   // acc <- c ^ acc for a positive constant c
   FUNK,
   ENDE,
+  // A leaf x or k combined at once with a constant (P: push acc first). The order within each
+  // group of seven follows Verschmelzbar below.
+  X_ADD_C,
+  X_SUB_C,
+  X_MUL_C,
+  X_DIV_C,
+  X_RSUB_C,
+  X_RDIV_C,
+  X_POWI,
+  PX_ADD_C,
+  PX_SUB_C,
+  PX_MUL_C,
+  PX_DIV_C,
+  PX_RSUB_C,
+  PX_RDIV_C,
+  PX_POWI,
+  K_ADD_C,
+  K_SUB_C,
+  K_MUL_C,
+  K_DIV_C,
+  K_RSUB_C,
+  K_RDIV_C,
+  K_POWI,
+  PK_ADD_C,
+  PK_SUB_C,
+  PK_MUL_C,
+  PK_DIV_C,
+  PK_RSUB_C,
+  PK_RDIV_C,
+  PK_POWI,
 };
+
+// Position of an operation with a constant within a group of fused instructions; -1 if none.
+int Verschmelzbar(Op op) {
+  switch (op) {
+    case ADD_C:
+      return 0;
+    case SUB_C:
+      return 1;
+    case MUL_C:
+      return 2;
+    case DIV_C:
+      return 3;
+    case RSUB_C:
+      return 4;
+    case RDIV_C:
+      return 5;
+    case POWI:
+      return 6;
+    default:
+      return -1;
+  }
+}
 
 struct Befehl {
   Op op;
@@ -65,6 +118,7 @@ struct Befehl {
 struct Programm {
   std::vector<Befehl> code;
   std::vector<long double> stapel;
+  bool braucht_toleranz = false;
 };
 
 // A part read so far: a constant not yet written into the program, or code leaving its value
@@ -89,6 +143,37 @@ class Uebersetzer {
 
  private:
   void Ausgeben(const Befehl& b) { p_.code.push_back(b); }
+
+  // An operation with a constant whose operand is the leaf loaded just before.
+  void Mit_Konstante(const Befehl& b) {
+    const int v = Verschmelzbar(b.op);
+    if (v >= 0 && !p_.code.empty()) {
+      Befehl& vor = p_.code.back();
+      int gruppe = -1;
+      switch (vor.op) {
+        case LADE_X:
+          gruppe = 0;
+          break;
+        case PLADE_X:
+          gruppe = 1;
+          break;
+        case LADE_K:
+          gruppe = 2;
+          break;
+        case PLADE_K:
+          gruppe = 3;
+          break;
+        default:
+          break;
+      }
+      if (gruppe >= 0) {
+        vor = b;
+        vor.op = static_cast<Op>(X_ADD_C + 7 * gruppe + v);
+        return;
+      }
+    }
+    Ausgeben(b);
+  }
 
   void Laden(Op op, long double c = 0) {
     if (tiefe_ > 0) op = static_cast<Op>(op + (PLADE_C - LADE_C));
@@ -189,9 +274,9 @@ class Uebersetzer {
     }
     if (r.konst) {
       if (op == '^' && r.c >= 1 && r.c <= 2147483647.0L && r.c == std::trunc(r.c)) {
-        Ausgeben({POWI, static_cast<int>(r.c), r.c, 0});
+        Mit_Konstante({POWI, static_cast<int>(r.c), r.c, 0});
       } else {
-        Ausgeben({static_cast<Op>(ADD_C + i), 0, r.c, 0});
+        Mit_Konstante({static_cast<Op>(ADD_C + i), 0, r.c, 0});
       }
       return Code();
     }
@@ -297,6 +382,7 @@ class Uebersetzer {
     }
     if (a.konst) Laden(LADE_C, a.c);
     Ausgeben({FUNK, schluessel, 0, 0});
+    if (!Funktion_ist_rein(schluessel)) p_.braucht_toleranz = true;
     return Code();
   }
 
@@ -310,8 +396,18 @@ class Uebersetzer {
   int geschachtelt_ = 0;
 };
 
+// The whole-number branch of the power rule for a finite base other than 0; anything else
+// takes the full rule.
+inline long double Ganze_Potenz_anwenden(long double basis, int n, long double exponent) {
+  if (basis != 0 && endlich(basis)) {
+    const long double v = Ganze_Potenz(basis, static_cast<std::uint32_t>(n));
+    if (endlich(v)) return v;
+  }
+  return Verknuepfen('^', basis, exponent);
+}
+
 long double Ausfuehren(Programm& p, long double x, long double k) {
-  const long double tol = Toleranz_aktuell();
+  const long double tol = p.braucht_toleranz ? Toleranz_aktuell() : 0;
   Fehler = Sprung = Sgn_Null = Knick = false;
   long double* sp = p.stapel.data();
   long double acc = 0;
@@ -423,23 +519,42 @@ long double Ausfuehren(Programm& p, long double x, long double k) {
       case POW_K:
         acc = Verknuepfen('^', acc, k);
         break;
+
+#define QDX_GRUPPE(P, LADEN)                               \
+  case P##_ADD_C:                                          \
+    LADEN;                                                 \
+    QDX_ADD(acc, b->c) break;                              \
+  case P##_SUB_C:                                          \
+    LADEN;                                                 \
+    QDX_SUB(acc, b->c) break;                              \
+  case P##_MUL_C:                                          \
+    LADEN;                                                 \
+    QDX_MUL(acc, b->c) break;                              \
+  case P##_DIV_C:                                          \
+    LADEN;                                                 \
+    QDX_DIV(acc, b->c) break;                              \
+  case P##_RSUB_C:                                         \
+    LADEN;                                                 \
+    QDX_SUB(b->c, acc) break;                              \
+  case P##_RDIV_C:                                         \
+    LADEN;                                                 \
+    QDX_DIV(b->c, acc) break;                              \
+  case P##_POWI:                                           \
+    LADEN;                                                 \
+    acc = Ganze_Potenz_anwenden(acc, b->schluessel, b->c); \
+    break;
+        QDX_GRUPPE(X, acc = x)
+        QDX_GRUPPE(PX, *sp++ = acc; acc = x)
+        QDX_GRUPPE(K, acc = k)
+        QDX_GRUPPE(PK, *sp++ = acc; acc = k)
+#undef QDX_GRUPPE
 #undef QDX_ADD
 #undef QDX_SUB
 #undef QDX_MUL
 #undef QDX_DIV
-
-      case POWI: {
-        // The whole-number branch of the power rule for a finite base other than 0.
-        if (acc != 0 && endlich(acc)) {
-          const long double v = Ganze_Potenz(acc, static_cast<std::uint32_t>(b->schluessel));
-          if (endlich(v)) {
-            acc = v;
-            break;
-          }
-        }
-        acc = Verknuepfen('^', acc, b->c);
+      case POWI:
+        acc = Ganze_Potenz_anwenden(acc, b->schluessel, b->c);
         break;
-      }
       case EPOW: {
         // The logarithm branch of the power rule with ln(c) computed once.
         if (endlich(acc) && acc != std::trunc(acc)) {
@@ -506,9 +621,27 @@ Eintrag& Eintrag_suchen(const std::string& term) {
   return e;
 }
 
+inline bool gleich(const std::string& a, const std::string& b) {
+  const std::size_t n = a.size();
+  if (n != b.size()) return false;
+  const char* p = a.data();
+  const char* q = b.data();
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t u, v;
+    std::memcpy(&u, p + i, 8);
+    std::memcpy(&v, q + i, 8);
+    if (u != v) return false;
+  }
+  for (; i < n; ++i) {
+    if (p[i] != q[i]) return false;
+  }
+  return true;
+}
+
 inline Eintrag& Eintrag_fuer(const std::string& term) {
   Eintrag& e = cache[zuletzt];
-  if (e.belegt && e.term == term) return e;
+  if (e.belegt && gleich(e.term, term)) return e;
   return Eintrag_suchen(term);
 }
 
