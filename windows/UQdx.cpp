@@ -147,18 +147,13 @@ void TForm1::FormCreate() {
   Startbild_zeichnen();
 }
 
-// The plot capability takes over these two: until then the picture shows the empty coordinate
-// system in the 5-mm grid.
+// The start picture is the 5-mm grid button's action, which plots.
 void TForm1::Startbild_zeichnen() {
-  if (QAbstractButton* k = Knopf("SpeedButton_Raster_mittel")) k->setChecked(true);
-  KOS.Raster_an = true;
-  KOS.Rasterteilung = 2;
-  KOS.Raster_Linienstil = TStiftstil::Durchgezogen;
-  Neu_zeichnen();
+  SpeedButton_Raster_mittelClick();
 }
 
 void TForm1::Neu_zeichnen() {
-  KOS_zeichnen(Image1->Bild);
+  SpeedButton_PlotClick();
 }
 
 // ---- start values ----------------------------------------------------------------------------
@@ -219,7 +214,9 @@ void TForm1::Standard_Werte_einstellen() {
     s.kursiv = Werkbank.Text_kursiv;
     s.unterstrichen = Werkbank.Text_unterstrichen;
     s.durchgestrichen = Werkbank.Text_durchgestrichen;
-    e->setFont(TBild::Qt_Schrift(s));
+    QFont schrift = TBild::Qt_Schrift(s);
+    schrift.setPointSize(s.Groesse);
+    e->setFont(schrift);
     QPalette p = e->palette();
     p.setColor(QPalette::Text, Farbe(Werkbank.Textfarbe));
     p.setColor(QPalette::Base, Qt::white);

@@ -19,6 +19,10 @@
 #include <QToolButton>
 
 #include "windows/Bildflaeche.h"
+#if __has_include("windows/StringGridView.h")
+#include "windows/StringGridView.h"
+#define QDX_TABELLENANSICHT 1
+#endif
 #include "windows/Stillisten.h"
 #include "windows/StringGridView.h"
 #include "windows/UQdx.h"
