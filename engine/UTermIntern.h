@@ -69,6 +69,9 @@ bool Potenz(long double basis, long double exponent, long double& wert);
 
 // Repeated squaring without a needless last squaring.
 inline long double Ganze_Potenz(long double b, std::uint32_t n) {
+  // Squares and cubes are most of what users type; these are the loop's own steps unrolled.
+  if (n == 2) return b * b;
+  if (n == 3) return b * (b * b);
   long double r = 1;
   for (;;) {
     if (n & 1u) r *= b;

@@ -406,7 +406,7 @@ inline long double Ganze_Potenz_anwenden(long double basis, int n, long double e
   return Verknuepfen('^', basis, exponent);
 }
 
-long double Ausfuehren(Programm& p, long double x, long double k) {
+long double Ausfuehren(Programm& p, const long double& x, const long double& k) {
   const long double tol = p.braucht_toleranz ? Toleranz_aktuell() : 0;
   Fehler = Sprung = Sgn_Null = Knick = false;
   long double* sp = p.stapel.data();
