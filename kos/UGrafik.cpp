@@ -349,6 +349,10 @@ void TBild::Rechteck(int x1, int y1, int x2, int y2) {
   if (Stift.Stil == TStiftstil::Unsichtbar) {
     // Without a pen the filled box is one pixel smaller in both directions.
     flaeche_fuellen(x1, y1, x2 - 2, y2 - 2);
+  } else if (duenn() && pinselstil_ == Pinsel_voll && Stift.Stil == TStiftstil::Durchgezogen &&
+             Stift.Modus == TStiftmodus::Kopieren && Stift.Farbe == pinselfarbe_) {
+    // Outline and filling of one colour: one fill, as for clearing the whole picture.
+    flaeche_fuellen(x1, y1, x2 - 1, y2 - 1);
   } else if (duenn()) {
     flaeche_fuellen(x1 + 1, y1 + 1, x2 - 2, y2 - 2);
     int muster = 0;
