@@ -343,6 +343,11 @@ TEST_F(Tabellenknoepfe, TabelleNachDemStartEingerichtet) {
   EXPECT_EQ(Text(m, 1500, 0), "1500  ");
   EXPECT_EQ(form->StringGrid1->geometry(), QRect(3, 62, 670, 173));
   EXPECT_EQ(view->columnWidth(1), 90);
+  if (const char* aus = std::getenv("QDX_TEST_OUT")) {
+    Setzen(1, 1, "-3,731E-5");
+    Setzen(1, 2, "3/4");
+    form->Element("GroupBox_Tabelle")->grab().save(QString(aus) + "/tabelle_gruppe.png");
+  }
 }
 
 TEST_F(Tabellenknoepfe, BruchUndDezimal) {
