@@ -426,24 +426,40 @@ TEST_F(KOSTest, ExponentenbeschriftungHochgestellt) {
 // ------------------------------------------------------------------
 
 TEST_F(KOSTest, FernAbDesUrsprungsGleichesBildWieNahe) {
-  // Shifting the view by whole units of a binary-exact spacing must shift the picture exactly.
-  KOS.Rasterteilung = 10;
-  KOS.Skala_zeigen = false;
-  KOS.xAchse_zeigen = KOS.yAchse_zeigen = false;
-  KOS.xscl = KOS.yscl = 0.5L;
-  KOS.xli = 1;
-  KOS.xre = 9;
-  KOS.yu = 2;
-  KOS.yo = 10;
-  TBild nah;
-  KOS_zeichnen(nah);
-  KOS.xli = 1 + 1048576;
-  KOS.xre = 9 + 1048576;
-  KOS.yu = 2 + 524288;
-  KOS.yo = 10 + 524288;
-  TBild fern;
-  KOS_zeichnen(fern);
-  EXPECT_EQ(nah.Bild(), fern.Bild());
+  // Shifting the view by whole scale units must shift nothing in the picture: with a binary
+  // spacing (0,25) far away, with 0,1 and 0,05 a thousand units away (walked step by step),
+  // and with 0,1 beyond the step bound (continued by multiplication).
+  struct Fall {
+    int teilung;
+    long double dx, dy;
+  };
+  for (const Fall f : {Fall{2, 1048576, 524288}, Fall{5, 1024, -2048}, Fall{10, -1000, 1000},
+                       Fall{5, 65536, -131072}}) {
+    kos_test::Startwerte();
+    KOS.Rasterteilung = f.teilung;
+    KOS.Skala_zeigen = false;
+    KOS.xAchse_zeigen = KOS.yAchse_zeigen = false;
+    KOS.xscl = KOS.yscl = 0.5L;
+    KOS.xli = 1;
+    KOS.xre = 9;
+    KOS.yu = 2;
+    KOS.yo = 10;
+    TBild nah;
+    KOS_zeichnen(nah);
+    KOS.xli += f.dx;
+    KOS.xre += f.dx;
+    KOS.yu += f.dy;
+    KOS.yo += f.dy;
+    TBild fern;
+    KOS_zeichnen(fern);
+    if (f.teilung == 2) {
+      EXPECT_EQ(nah.Bild(), fern.Bild());
+    } else {
+      // Summing 0,1 leaves the last bits of a value at the view's edge either side of it, so
+      // the edge line may come or go; inside, every line is where it belongs.
+      EXPECT_EQ(nah.Bild().copy(1, 1, 639, 639), fern.Bild().copy(1, 1, 639, 639)) << f.teilung;
+    }
+  }
 }
 
 TEST_F(KOSTest, RiesigeAbstaendeUndWinzigeSchritteEnden) {
