@@ -125,6 +125,19 @@ TEST_F(KOSTest, StartbildRasterAlle20PixelGrobAlle40) {
   EXPECT_EQ(b.Pixel(30, 640), RASTER);
 }
 
+TEST_F(KOSTest, StartbildOhneKantenglaettung) {
+  // Lines and text are drawn aliased: only white, the two greys and black appear.
+  TBild b;
+  KOS_zeichnen(b);
+  int andere = 0;
+  for (int y = 0; y < 641; ++y)
+    for (int x = 0; x < 641; ++x) {
+      const TFarbe f = b.Pixel(x, y);
+      if (f != W && f != S && f != RASTER && f != GROB) ++andere;
+    }
+  EXPECT_EQ(andere, 0);
+}
+
 TEST_F(KOSTest, StartbildAchsenMitPfeilen) {
   TBild b;
   KOS_zeichnen(b);
