@@ -158,6 +158,29 @@ TEST(Auswertung, JederFunktionsschluessel) {
   });
 }
 
+// A name is found by its first occurrence in the list of names; a prefix that first occurs at
+// the start of a listed name selects that function.
+TEST(Auswertung, Namensanfaenge) {
+  pruefe_werte({
+      {"s(x)", 3, 0, 9},
+      {"a(x)", -2, 0, 2},
+      {"ar(x)", 1, 0, PI / 4, 1E-18L},
+      {"arcc(x)", 0.5L, 0, PI / 3, 1E-18L},
+      {"arco(x)", 2, 0, 1.316957896924816708625L, 1E-18L},
+      {"f(x)", 2.5L, 0, 2},
+      {"cosh(x)", 0, 0, 1},
+      {"si(x)", PI / 2, 0, 1, 1E-18L},
+  });
+  // Found inside another name only: not a function. The reading goes on at the argument.
+  pruefe_fehler({
+      {"g(x)", 1, 0, "Operator erwartet"},
+      {"h(x)", 1, 0, "Operator erwartet"},
+      {"qr(x)", 1, 0, "Operator erwartet"},
+      {"sqrtx", 1, 0, "ungültiger Funktionsaufruf"},
+      {"osh", 1, 0, "ungültiger Funktionsaufruf"},
+  });
+}
+
 // The distribution function is right far out in both tails, where its power series is useless.
 TEST(Auswertung, GaufInDenRaendern) {
   struct Fall {
