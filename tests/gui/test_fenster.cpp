@@ -952,3 +952,380 @@ TEST_F(Fenster, Pfeiltasten_wandern_zwischen_den_Termen) {
   form->Feld("Edit_delta_x")->setText("1");
   form->hide();
 }
+
+// ---- switches ---------------------------------------------------------------------------------
+
+TEST_F(Fenster, Achsenschalter_haengen_zusammen) {
+  form->Haken_setzen("CheckBox_Achsen_dick", true);
+  EXPECT_EQ(KOS.Achsenbreite, 2);
+  EXPECT_EQ(KOS.Strichbreite, 2);
+  EXPECT_TRUE(KOS.Zahlen_fett);
+
+  form->Haken_setzen("CheckBox_xAchse", false);
+  EXPECT_FALSE(KOS.xAchse_zeigen);
+  EXPECT_TRUE(form->Haken("CheckBox_Skalierung"));  // one axis is still on
+  form->Haken_setzen("CheckBox_yAchse", false);
+  EXPECT_FALSE(form->Haken("CheckBox_Skalierung"));
+  EXPECT_FALSE(form->Haken("CheckBox_Zahlen_an_Achsen"));
+  EXPECT_FALSE(form->Haken("CheckBox_Achsen_dick"));
+  EXPECT_FALSE(KOS.Skala_zeigen);
+  EXPECT_FALSE(KOS.Zahlen_zeigen);
+  EXPECT_EQ(KOS.Achsenbreite, 1);
+  EXPECT_FALSE(KOS.Zahlen_fett);
+
+  // Without an axis neither ticks nor thick axes can be switched on.
+  form->Schalter("CheckBox_Skalierung")->click();
+  EXPECT_FALSE(form->Haken("CheckBox_Skalierung"));
+  EXPECT_FALSE(KOS.Skala_zeigen);
+  form->Schalter("CheckBox_Achsen_dick")->click();
+  EXPECT_FALSE(form->Haken("CheckBox_Achsen_dick"));
+
+  form->Haken_setzen("CheckBox_yAchse", true);
+  form->Schalter("CheckBox_Zahlen_an_Achsen")->click();  // not without ticks
+  EXPECT_FALSE(form->Haken("CheckBox_Zahlen_an_Achsen"));
+  form->Schalter("CheckBox_Skalierung")->click();
+  EXPECT_TRUE(KOS.Skala_zeigen);
+  form->Schalter("CheckBox_Zahlen_an_Achsen")->click();
+  EXPECT_TRUE(KOS.Zahlen_zeigen);
+  form->Schalter("CheckBox_Skalierung")->click();  // ticks off take the numbers along
+  EXPECT_FALSE(form->Haken("CheckBox_Zahlen_an_Achsen"));
+  EXPECT_FALSE(KOS.Zahlen_zeigen);
+}
+
+TEST_F(Fenster, Grobraster_nicht_ohne_Raster) {
+  form->Haken_setzen("CheckBox_Grobraster", false);
+  EXPECT_FALSE(KOS.Grobraster);
+  form->Knopf("SpeedButton_ohne_Raster")->setChecked(true);
+  form->Schalter("CheckBox_Grobraster")->click();
+  EXPECT_FALSE(form->Haken("CheckBox_Grobraster"));
+  EXPECT_FALSE(KOS.Grobraster);
+  form->Knopf("SpeedButton_Raster_mittel")->setChecked(true);
+  form->Schalter("CheckBox_Grobraster")->click();
+  EXPECT_TRUE(KOS.Grobraster);
+}
+
+TEST_F(Fenster, Kurvenschalter_uebernehmen_Farbe_und_Linienart) {
+  Linienfarbe = 0x008000;
+  Linienart_waehlen(2);
+  form->Haken_setzen("CheckBox_Schar_g_zeichnen", true);
+  EXPECT_TRUE(Werkbank.Kurve_zeichnen[Kurve_g]);
+  EXPECT_EQ(Werkbank.Kurvenstile[Kurve_g].Farbe, 0x008000u);
+  EXPECT_EQ(Werkbank.Kurvenstile[Kurve_g].Linienart, 2);
+  TBild& muster = form->Element<Bildflaeche>("Image_g")->Bild;
+  EXPECT_EQ(muster.Pixel(10, 5), 0x008000u);
+  EXPECT_EQ(muster.Pixel(1, 1), 0xFFFFFFu);
+
+  // Later style changes do not reach a curve that is already on.
+  Linienfarbe = 0x0000FF;
+  EXPECT_EQ(Werkbank.Kurvenstile[Kurve_g].Farbe, 0x008000u);
+  form->Haken_setzen("CheckBox_Schar_g_zeichnen", false);
+  EXPECT_FALSE(Werkbank.Kurve_zeichnen[Kurve_g]);
+  EXPECT_EQ(muster.Pixel(10, 5), 0xFFFFFFu);  // swatch cleared
+  form->Haken_setzen("CheckBox_Schar_g_zeichnen", true);
+  EXPECT_EQ(Werkbank.Kurvenstile[Kurve_g].Farbe, 0x0000FFu);
+}
+
+TEST_F(Fenster, Pfeilart_wird_fuer_Kurven_zur_Linie) {
+  auto* liste = form->Liste("ComboBox_Linienart");
+  liste->setCurrentIndex(5);
+  form->ComboBox_LinienartChange();
+  EXPECT_EQ(Linienart, 5);
+  form->Haken_setzen("CheckBox_Schar_h_zeichnen", true);
+  EXPECT_EQ(liste->currentIndex(), 3);
+  EXPECT_EQ(Linienart, 3);
+  EXPECT_EQ(Linienbreite, 3);
+  EXPECT_EQ(Werkbank.Kurvenstile[Kurve_h].Linienart, 3);
+  TBild& muster = form->Element<Bildflaeche>("Image_h")->Bild;
+  EXPECT_EQ(muster.Pixel(10, 5), 0xFF0000u);
+  EXPECT_EQ(muster.Pixel(22, 3), 0xFFFFFFu);  // no arrow head
+
+  // Point joins keep the arrow.
+  liste->setCurrentIndex(4);
+  form->ComboBox_LinienartChange();
+  form->Haken_setzen("CheckBox_DatenPkte_verbinden", true);
+  EXPECT_EQ(liste->currentIndex(), 4);
+  EXPECT_TRUE(Punkte_verbinden);
+  EXPECT_EQ(Verbindungsart, 4);
+  EXPECT_EQ(Verbindungsfarbe, Linienfarbe);
+  form->Haken_setzen("CheckBox_DatenPkte_verbinden", false);
+  EXPECT_FALSE(Punkte_verbinden);
+}
+
+TEST_F(Fenster, Parameterkurve_und_Folge_schliessen_sich_aus) {
+  form->Haken_setzen("CheckBox_Param", true);
+  form->Haken_setzen("CheckBox_Folge", true);
+  EXPECT_FALSE(form->Haken("CheckBox_Param"));
+  EXPECT_FALSE(Werkbank.Kurve_zeichnen[Kurve_Param]);
+  form->Haken_setzen("CheckBox_Param", true);
+  EXPECT_FALSE(form->Haken("CheckBox_Folge"));
+  EXPECT_FALSE(Werkbank.Folge);
+}
+
+TEST_F(Fenster, Polardarstellung_hin_und_zurueck) {
+  form->Text_setzen("Edit_yParam", "sin(t)");
+  form->Haken_setzen("CheckBox_Polar_Wahl", true);
+  EXPECT_EQ(T("Label_xParam"), "r(t) =");
+  EXPECT_EQ(T("Edit_xParam"), "1,2t·sin(7t)");
+  EXPECT_FALSE(form->Element("Edit_yParam")->isEnabled());
+  EXPECT_FALSE(form->Element("Label_yParam")->isEnabled());
+  EXPECT_EQ(form->Schalter("CheckBox_Param")->text(), QStringLiteral("r(t)"));
+  EXPECT_EQ(form->Schalter("CheckBox_Param")->toolTip(), QStringLiteral("r(t) zeichnen"));
+  EXPECT_TRUE(Werkbank.Polardarstellung);
+
+  form->Haken_setzen("CheckBox_Polar_Wahl", false);
+  EXPECT_EQ(T("Label_xParam"), "x(t) =");
+  EXPECT_EQ(T("Edit_xParam"), "x·cos(t)");
+  EXPECT_EQ(T("Edit_yParam"), "3x/5·sin(t)");
+  EXPECT_TRUE(form->Element("Edit_yParam")->isEnabled());
+  EXPECT_TRUE(form->Element("Label_yParam")->isEnabled());
+  EXPECT_EQ(form->Schalter("CheckBox_Param")->text(), QStringLiteral("x(t),y(t)"));
+  EXPECT_EQ(form->Schalter("CheckBox_Param")->toolTip(), QStringLiteral("x(t),y(t) zeichnen"));
+}
+
+TEST_F(Fenster, Rekursive_Folge_hin_und_zurueck) {
+  form->Haken_setzen("CheckBox_rekursiv", true);
+  EXPECT_TRUE(form->Haken("CheckBox_Folge"));
+  EXPECT_EQ(T("Edit_Folge"), "3,2x(1-x)");
+  EXPECT_EQ(T("Label_Folge"), "g(x) =");
+  for (const char* n : {"Edit_x_n0", "Label_x_n0", "CheckBox_Web"})
+    EXPECT_TRUE(form->Element(n)->isEnabled()) << n;
+
+  form->Haken_setzen("CheckBox_Web", true);
+  for (const char* n : {"CheckBox_nur_g_zeichnen", "Label_Iterationstiefe", "Edit_Iterationstiefe"})
+    EXPECT_TRUE(form->Element(n)->isEnabled()) << n;
+  form->Haken_setzen("CheckBox_nur_g_zeichnen", true);
+
+  form->Text_setzen("Edit_Folge", "x^2");
+  form->Haken_setzen("CheckBox_rekursiv", false);
+  EXPECT_EQ(T("Edit_Folge"), "5n/(2n+3)");  // also when the user typed another sequence
+  EXPECT_EQ(T("Label_Folge"), "a(n) =");
+  EXPECT_FALSE(form->Haken("CheckBox_Web"));
+  EXPECT_FALSE(form->Haken("CheckBox_nur_g_zeichnen"));
+  for (const char* n : {"Edit_x_n0", "Label_x_n0", "CheckBox_Web", "CheckBox_nur_g_zeichnen",
+                        "Label_Iterationstiefe", "Edit_Iterationstiefe"})
+    EXPECT_FALSE(form->Element(n)->isEnabled()) << n;
+}
+
+TEST_F(Fenster, Zweischrittige_Folge_hin_und_zurueck) {
+  form->Haken_setzen("CheckBox_rekursiv", true);
+  form->Haken_setzen("CheckBox_Web", true);
+  form->Haken_setzen("CheckBox_rekursivxy", true);
+  EXPECT_FALSE(form->Haken("CheckBox_rekursiv"));
+  EXPECT_FALSE(form->Haken("CheckBox_Web"));
+  EXPECT_TRUE(form->Haken("CheckBox_Folge"));
+  EXPECT_EQ(T("Edit_Folge"), "111-(1130-3000/x)/k");
+  EXPECT_EQ(T("Label_Folge"), "g(x,k)=");
+  for (const char* n : {"Edit_x_n0", "Label_x_n0", "Edit_y_n1", "Label_y_n1"})
+    EXPECT_TRUE(form->Element(n)->isEnabled()) << n;
+
+  form->Haken_setzen("CheckBox_rekursivxy", false);
+  EXPECT_EQ(T("Edit_Folge"), "5n/(2n+3)");
+  EXPECT_EQ(T("Label_Folge"), "a(n) =");
+  for (const char* n : {"Edit_x_n0", "Label_x_n0", "Edit_y_n1", "Label_y_n1"})
+    EXPECT_FALSE(form->Element(n)->isEnabled()) << n;
+
+  // Back to the one-step form: the two-step switch goes off.
+  form->Haken_setzen("CheckBox_rekursivxy", true);
+  form->Haken_setzen("CheckBox_rekursiv", true);
+  EXPECT_FALSE(form->Haken("CheckBox_rekursivxy"));
+  EXPECT_EQ(T("Edit_Folge"), "3,2x(1-x)");
+  EXPECT_TRUE(form->Element("Edit_x_n0")->isEnabled());
+  EXPECT_FALSE(form->Element("Edit_y_n1")->isEnabled());
+}
+
+TEST_F(Fenster, Zweite_Regressionsgerade_nur_bei_Geraden) {
+  auto* modelle = form->Liste("ComboBox_RegressionsModelle");
+  form->Haken_setzen("CheckBox_2_Regressionsgeraden", true);
+  EXPECT_TRUE(form->Haken("CheckBox_2_Regressionsgeraden"));
+  modelle->setCurrentIndex(2);
+  form->ComboBox_RegressionsModelleChange();
+  EXPECT_EQ(Werkbank.Regressionsmodell, 2);
+  EXPECT_FALSE(form->Haken("CheckBox_2_Regressionsgeraden"));
+  form->Haken_setzen("CheckBox_2_Regressionsgeraden", true);
+  EXPECT_FALSE(form->Haken("CheckBox_2_Regressionsgeraden"));
+  modelle->setCurrentIndex(0);
+  form->ComboBox_RegressionsModelleChange();
+  form->Haken_setzen("CheckBox_2_Regressionsgeraden", true);
+  EXPECT_TRUE(form->Haken("CheckBox_2_Regressionsgeraden"));
+}
+
+TEST_F(Fenster, Hinweis_der_Wertetabelle_folgt_dem_F_Schalter) {
+  auto* schalter = form->Schalter("CheckBox_Integralfunktion_tabellieren");
+  QWidget* knopf = form->Element("SpeedButton_Schar_in_Tabelle");
+  schalter->setChecked(true);
+  QEvent rein(QEvent::Enter);
+  QApplication::sendEvent(schalter, &rein);
+  EXPECT_EQ(knopf->toolTip().toStdString(), "Wertetabelle f,g,h,f',f\",f\"',kr,F in [a;b]");
+  schalter->setChecked(false);
+  QApplication::sendEvent(schalter, &rein);
+  EXPECT_EQ(knopf->toolTip().toStdString(), "Wertetabelle f,g,h,f',f\",f\"',kr  in [a;b]");
+}
+
+// ---- lists
+// ------------------------------------------------------------------------------------------
+
+TEST_F(Fenster, Listen_setzen_ihre_Werte) {
+  auto Waehlen = [](const char* liste, int i) {
+    form->Liste(liste)->setCurrentIndex(i);
+    QByteArray h = QByteArray(liste) + "Change";
+    QMetaObject::invokeMethod(form, h.constData(), Qt::DirectConnection);
+  };
+  const int methoden[] = {3, 0, 1, 2, 4, 4};
+  for (int i = 0; i < 6; ++i) {
+    Waehlen("ComboBox_Integrationsmethode", i);
+    EXPECT_EQ(Werkbank.Integrationsmethode, methoden[i]) << i;
+  }
+  const int spalten[] = {1, 3, 5, 7};
+  for (int i = 0; i < 4; ++i) {
+    Waehlen("ComboBox_Punkte_ab_Spalte", i);
+    EXPECT_EQ(Werkbank.Punktspalte, spalten[i]) << i;
+  }
+  // List positions show circle, disc, diagonal cross, square, upright cross.
+  const int arten[] = {0, 1, 3, 4, 2};
+  for (int i = 0; i < 5; ++i) {
+    Waehlen("ComboBox_Punkteart", i);
+    EXPECT_EQ(Punkteart, arten[i]) << i;
+  }
+  Waehlen("ComboBox_PunktRadius", 6);
+  EXPECT_EQ(Punktradius, 6);
+  Waehlen("ComboBox_Flaechenfuellung", 7);
+  EXPECT_EQ(Flaechenfuellung, 7);
+  Waehlen("ComboBox_Zahlenhoehe", 7);
+  EXPECT_EQ(KOS.Zahlenhoehe, 15);
+  Waehlen("ComboBox_DiagrammTyp", 7);
+  EXPECT_EQ(Werkbank.Diagrammtyp, 7);
+  Waehlen("ComboBox_DiagrPlotNr", 6);
+  EXPECT_EQ(Werkbank.Plotnummer, 7);
+  Waehlen("ComboBox_MatrixOps", 13);
+  EXPECT_EQ(Werkbank.Matrixoperation, 13);
+  const int breiten[] = {0, 1, 2, 3, 1, 3};
+  for (int k = 0; k < 6; ++k) {
+    Waehlen("ComboBox_Linienart", k);
+    EXPECT_EQ(Linienart, k);
+    EXPECT_EQ(Linienbreite, breiten[k]) << k;
+    EXPECT_EQ(Linienstil, k == 0 ? TStiftstil::Gepunktet : TStiftstil::Durchgezogen) << k;
+  }
+}
+
+TEST_F(Fenster, Setzen_einer_Liste_durch_das_Programm_laeuft_ohne_Regel) {
+  form->Liste("ComboBox_Integrationsmethode")->setCurrentIndex(1);
+  EXPECT_EQ(Werkbank.Integrationsmethode, 3);
+  form->Liste("ComboBox_Linienart")->setCurrentIndex(3);
+  EXPECT_EQ(Linienart, 1);
+}
+
+TEST_F(Fenster, Stellenzahlen_halten_drei_Stellen_Abstand) {
+  auto* nk = form->Liste("ComboBox_Nachkommastellen");
+  auto* gs = form->Liste("ComboBox_Gesamtstellen");
+  nk->setCurrentIndex(12);
+  form->ComboBox_NachkommastellenChange();
+  EXPECT_EQ(Nachkommastellen, 12);
+  EXPECT_EQ(Gesamtstellen, 15);
+  EXPECT_EQ(gs->currentIndex(), 7);
+  gs->setCurrentIndex(2);  // 10 total digits leave room for 7 decimals
+  form->ComboBox_GesamtstellenChange();
+  EXPECT_EQ(Gesamtstellen, 10);
+  EXPECT_EQ(Nachkommastellen, 7);
+  EXPECT_EQ(nk->currentIndex(), 7);
+  form->Haken_setzen("CheckBox_Fixkomma", true);
+  form->Haken_setzen("CheckBox_Bruchdarstellung", true);
+  EXPECT_TRUE(Fixkomma);
+  EXPECT_TRUE(Bruchdarstellung);
+  form->Standard_Werte_einstellen();
+  EXPECT_FALSE(Fixkomma);
+  EXPECT_FALSE(Bruchdarstellung);
+  EXPECT_EQ(Nachkommastellen, 6);
+  EXPECT_EQ(Gesamtstellen, 9);
+}
+
+// ---- colour panels
+// ----------------------------------------------------------------------------------
+
+TEST_F(Fenster, Farbfelder_uebernehmen_die_gewaehlte_Farbe) {
+  struct Fall {
+    const char* panel;
+    TFarbe* farbe;
+  };
+  const Fall faelle[] = {{"Panel_Farbe_Punkte", &Punktfarbe},
+                         {"Panel_Linienfarbe_definieren", &Linienfarbe},
+                         {"Panel_Fuellfarbe_definieren", &Fuellfarbe},
+                         {"Panel_Farbe_Raster", &KOS.Rasterfarbe}};
+  for (const Fall& f : faelle) {
+    SkriptDialoge d;
+    d.antworten_farbe.push_back(0x00FF00);
+    d.antworten_farbe.push_back(std::nullopt);
+    QByteArray h = QByteArray(f.panel) + "Click";
+    QMetaObject::invokeMethod(form, h.constData(), Qt::DirectConnection);
+    EXPECT_EQ(*f.farbe, 0x00FF00u) << f.panel;
+    EXPECT_EQ(form->Element(f.panel)->palette().color(QPalette::Window), QColor(0, 255, 0));
+    QMetaObject::invokeMethod(form, h.constData(), Qt::DirectConnection);  // cancelled
+    EXPECT_EQ(*f.farbe, 0x00FF00u) << f.panel;
+  }
+}
+
+TEST_F(Fenster, Rasterfarbe_zeichnet_auch_nach_Abbruch_neu) {
+  SkriptDialoge d;
+  form->Image1->Bild.Pixel_setzen(5, 5, 0x123456);
+  form->Panel_Farbe_RasterClick();
+  EXPECT_NE(form->Image1->Bild.Pixel(5, 5), 0x123456u);
+}
+
+// ---- side windows and closing
+// --------------------------------------------------------------------
+
+TEST_F(Fenster, Seitenfenster_erscheinen_nichtmodal) {
+  struct Fall {
+    const char* knopf;
+    QWidget* fenster;
+  };
+  const Fall faelle[] = {{"SpeedButton_Hilfe", form->Form2},
+                         {"SpeedButton_2D_Abbildungen", form->Form4},
+                         {"SpeedButton_Baumdiagramme", form->Form5}};
+  for (const Fall& f : faelle) {
+    EXPECT_FALSE(f.fenster->isVisible());
+    form->Knopf(f.knopf)->click();
+    EXPECT_TRUE(f.fenster->isVisible()) << f.knopf;
+    EXPECT_FALSE(f.fenster->isModal());
+    f.fenster->hide();
+  }
+}
+
+TEST_F(Fenster, Schliessen_fragt_und_Nein_behaelt_alles) {
+  SkriptDialoge d;
+  Eingeben("Edit_u", "5");
+  d.antworten_frage.push_back(false);
+  QCloseEvent nein;
+  QApplication::sendEvent(form, &nein);
+  EXPECT_FALSE(nein.isAccepted());
+  ASSERT_EQ(d.fragen.size(), 1u);
+  EXPECT_EQ(d.fragen[0], "Wirklich beenden ?");
+  EXPECT_EQ(T("Edit_u"), "5");
+  EXPECT_EQ(Werkbank.u, 5);
+
+  d.antworten_frage.push_back(true);
+  QCloseEvent ja;
+  QApplication::sendEvent(form, &ja);
+  EXPECT_TRUE(ja.isAccepted());
+}
+
+TEST_F(Fenster, Ruecksetzen_stellt_alle_Vorgaben_wieder_her) {
+  SkriptDialoge d;
+  Eingeben("Edit_xa", "-3");
+  form->Haken_setzen("CheckBox_Polar_Wahl", true);
+  form->Haken_setzen("CheckBox_rekursiv", true);
+  form->Haken_setzen("CheckBox_Textmodus", true);
+  form->Liste("ComboBox_Zahlenhoehe")->setCurrentIndex(4);
+  form->ComboBox_ZahlenhoeheChange();
+  form->Standard_Werte_einstellen();
+  EXPECT_EQ(KOS.xli, -8);
+  EXPECT_EQ(KOS.xscl, 1);
+  EXPECT_EQ(T("Edit_xaSchar"), "-8");
+  EXPECT_EQ(T("Edit_xParam"), "x·cos(t)");
+  EXPECT_EQ(T("Edit_Folge"), "5n/(2n+3)");
+  EXPECT_FALSE(form->Haken("CheckBox_Textmodus"));
+  EXPECT_EQ(KOS.Zahlenhoehe, 8);
+  EXPECT_EQ(form->Liste("ComboBox_Zahlenhoehe")->currentIndex(), 0);
+  EXPECT_TRUE(form->Element("Edit_yParam")->isEnabled());
+  EXPECT_FALSE(form->Element("Edit_x_n0")->isEnabled());
+  EXPECT_TRUE(d.meldungen.empty());
+}
