@@ -331,15 +331,24 @@ void Spalte_kumulieren(Tabelle& t, int spalte) {
 // ---- ranges -----------------------------------------------------------------------------------
 
 bool Bereich_kopieren(Tabelle& t, const TBereich& quelle, int ziel_spalte, int ziel_zeile) {
-  const int breite = quelle.Rechts - quelle.Links;
-  const int hoehe = quelle.Unten - quelle.Oben;
+  // 64-bit corners: no rectangle handed in can wrap around.
+  using L = long long;
+  const L breite = L{quelle.Rechts} - quelle.Links, hoehe = L{quelle.Unten} - quelle.Oben;
   const bool ueberlappt = ziel_spalte <= quelle.Rechts && quelle.Links <= ziel_spalte + breite &&
                           ziel_zeile <= quelle.Unten && quelle.Oben <= ziel_zeile + hoehe;
   if (ueberlappt) return true;
+  // Only cells inside the table are read; the loops stay bounded whatever the rectangle says.
   Tabelle::Sammler sammler(t);
-  for (int r = quelle.Oben; r <= quelle.Unten; ++r)
-    for (int k = quelle.Links; k <= quelle.Rechts; ++k)
-      t.Zelle_setzen(ziel_spalte + k - quelle.Links, ziel_zeile + r - quelle.Oben, t.Zelle(k, r));
+  const int oben = std::max(quelle.Oben, 0), unten = std::min(quelle.Unten, Letzte_Zeile);
+  const int links = std::max(quelle.Links, 0), rechts = std::min(quelle.Rechts, Letzte_Spalte);
+  for (int r = oben; r <= unten; ++r) {
+    for (int k = links; k <= rechts; ++k) {
+      const L c = L{ziel_spalte} + k - quelle.Links, z = L{ziel_zeile} + r - quelle.Oben;
+      if (Tabelle::Gueltig(static_cast<int>(std::clamp<L>(c, -1, Tabelle_Spalten)),
+                           static_cast<int>(std::clamp<L>(z, -1, Tabelle_Zeilen))))
+        t.Zelle_setzen(static_cast<int>(c), static_cast<int>(z), t.Zelle(k, r));
+    }
+  }
   return false;
 }
 

@@ -390,6 +390,9 @@ TEST(Bereich_kopieren, UeberlappungWirdAbgewiesen) {
   EXPECT_EQ(t.Zelle(4, 1), "a");
   EXPECT_EQ(t.Zelle(4, 2), "2,50");
   EXPECT_EQ(t.Zelle(1, 1), "1");
+  // a rectangle reaching far beyond the table copies only what is in it, in bounded time
+  EXPECT_FALSE(Bereich_kopieren(t, {1, 1, 2147483647, 2}, 1, 5));
+  EXPECT_EQ(t.Zelle(4, 6), "2,50");
 }
 
 TEST(Bereich_kopieren, UeberlappungAuchTiefInDerTabelle) {
