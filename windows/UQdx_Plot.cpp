@@ -106,6 +106,11 @@ void TForm1::SpeedButton_PlotClick() {
     const Kurvenstil& stil = Werkbank.Kurvenstile[Kurve_x_gleich_b];
     Senkrechte_zeichnen(bild, Text("Edit_bEnde"), stil.Farbe, stil.Linienart);
   }
+  // Table points are drawn as by their own button, once the table capability provides it.
+  if (Haken("CheckBox_Punkte") &&
+      metaObject()->indexOfSlot("SpeedButton_Punkte_einzeichnenClick()") >= 0) {
+    QMetaObject::invokeMethod(this, "SpeedButton_Punkte_einzeichnenClick", Qt::DirectConnection);
+  }
 }
 
 void TForm1::SpeedButton_ohne_RasterClick() {
