@@ -105,6 +105,8 @@ TForm1::TForm1() {
 }
 
 TForm1::~TForm1() {
+  // Controls that lose the focus while they are torn down must not reach the handlers.
+  filter_.clear();
   delete Form5;
   delete Form4;
   delete Form2;

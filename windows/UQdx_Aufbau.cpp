@@ -144,7 +144,9 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
   const QString name = Q(e.name);
   if (name == QLatin1String("SpeedButton_Plot")) Knopf_hervorheben(w, QColor(0, 128, 0));
   if (name.endsWith(QLatin1String("_schieben"))) Knopf_hervorheben(w, QColor(255, 0, 0));
-  if (name == QLatin1String("Edit_f_von_a")) static_cast<QLineEdit*>(w)->setReadOnly(true);
+  // Result and size displays: the program writes them, the user reads them.
+  for (const char* anzeige : {"Edit_f_von_a", "Edit_Bildbreite", "Edit_Bildtiefe"})
+    if (name == QLatin1String(anzeige)) static_cast<QLineEdit*>(w)->setReadOnly(true);
   for (const char* g : {"Edit_x_n0", "Label_x_n0", "Edit_y_n1", "Label_y_n1", "CheckBox_Web",
                         "CheckBox_nur_g_zeichnen", "Label_Iterationstiefe", "Edit_Iterationstiefe"})
     if (name == QLatin1String(g)) w->setEnabled(false);

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include "analysis/Werkbank.h"
 #include "engine/KOS.h"
@@ -1327,5 +1328,62 @@ TEST_F(Fenster, Ruecksetzen_stellt_alle_Vorgaben_wieder_her) {
   EXPECT_EQ(form->Liste("ComboBox_Zahlenhoehe")->currentIndex(), 0);
   EXPECT_TRUE(form->Element("Edit_yParam")->isEnabled());
   EXPECT_FALSE(form->Element("Edit_x_n0")->isEnabled());
+  EXPECT_TRUE(d.meldungen.empty());
+}
+
+// ---- handlers found by name
+// ----------------------------------------------------------------------
+
+TEST_F(Fenster, Ereignisse_erreichen_die_Handler_ueber_ihren_Namen) {
+  // The user's choice in a list runs its change rule.
+  auto* liste = form->Liste("ComboBox_Integrationsmethode");
+  liste->setCurrentIndex(3);
+  emit liste->activated(3);
+  EXPECT_EQ(Werkbank.Integrationsmethode, 2);
+
+  // A click on a colour panel opens the colour chooser.
+  SkriptDialoge d;
+  d.antworten_farbe.push_back(0x808080);
+  QWidget* panel = form->Element("Panel_Fuellfarbe_definieren");
+  QPointF mitte(5, 5);
+  QMouseEvent druck(QEvent::MouseButtonPress, mitte, panel->mapToGlobal(mitte), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent los(QEvent::MouseButtonRelease, mitte, panel->mapToGlobal(mitte), Qt::LeftButton,
+                  Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(panel, &druck);
+  QApplication::sendEvent(panel, &los);
+  EXPECT_EQ(Fuellfarbe, 0x808080u);
+
+  // Leaving a field runs its exit rule; a dialog taking the focus does not.
+  form->Feld("Edit_u")->setText("7");
+  QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(form->Feld("Edit_u"), &weg);
+  EXPECT_EQ(Werkbank.u, 7);
+  form->Feld("Edit_u")->setText("8");
+  QFocusEvent dialog(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(form->Feld("Edit_u"), &dialog);
+  EXPECT_EQ(Werkbank.u, 7);
+
+  // A double click selects the whole term.
+  QLineEdit* f = form->Feld("Edit_fSchar");
+  f->deselect();
+  QMouseEvent doppel(QEvent::MouseButtonDblClick, mitte, f->mapToGlobal(mitte), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f, &doppel);
+  EXPECT_EQ(f->selectedText(), f->text());
+}
+
+TEST(Fensterstart, Abbau_mit_Fokus_in_einem_Feld_ruft_keinen_Handler) {
+  App();
+  auto* neu = new TForm1();
+  neu->show();
+  neu->activateWindow();
+  neu->Feld("Edit_delta_x")->setText("1/0");
+  neu->Feld("Edit_delta_x")->setFocus();
+  App().processEvents();
+  SkriptDialoge d;
+  delete neu;
+  App().processEvents();
+  EXPECT_EQ(d.piepse, 0);
   EXPECT_TRUE(d.meldungen.empty());
 }
