@@ -69,9 +69,16 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
       w = f;
       break;
     }
-    case Elementart::Schalter:
-      w = new QCheckBox(Q(e.text), eltern);
+    case Elementart::Schalter: {
+      auto* c = new QCheckBox(Q(e.text), eltern);
+      // Built in their start state, so that start-up does not run their rules (and replot).
+      for (const char* an : {"CheckBox_xAchse", "CheckBox_yAchse", "CheckBox_Skalierung",
+                             "CheckBox_Zahlen_an_Achsen", "CheckBox_Grobraster",
+                             "CheckBox_loeschen", "CheckBox_Achsen_automatisch_beschriften"})
+        if (qstrcmp(e.name, an) == 0) c->setChecked(true);
+      w = c;
       break;
+    }
     case Elementart::Liste:
     case Elementart::Stilliste: {
       QComboBox* c = nullptr;
