@@ -18,6 +18,8 @@ constexpr int kGlieder_hoechstens = 100000;
 // drawing interval costs no more than the view; the margin exceeds the largest jump dot.
 constexpr int kRand_Pixel = 8;
 constexpr long kSchritte_hoechstens = 200000;
+// Halvings of one pixel step of the integral function; deeper means a pole.
+constexpr int kSimpson_Tiefe = 10;
 constexpr auto kFortschritt_ab = std::chrono::milliseconds(500);
 constexpr TFarbe kWeiss = 0xFFFFFF;
 
@@ -59,7 +61,9 @@ class TKurvenlauf {
   void Integral_beginnen(long double u) {
     x_vorher_ = u;
     integral_ = 0;
+    integral_ende_ = false;
   }
+  bool Integral_beendet() const { return integral_ende_; }
 
   // One sample at x: extends the polyline, lifts the pen or marks a jump.
   void Kurvenpunkt_zeichnen(long double x) {
@@ -122,37 +126,67 @@ class TKurvenlauf {
     }
   }
 
-  // F at x from the running integral: one pixel step is integrated with Simpson's rule on two
-  // and on four pieces; only when they disagree beyond the tolerance of 0,01 the doubling
-  // trapezoid rule decides. A failed step leaves a gap and F goes on from the far side.
+  // F at x from the running integral: one pixel step is integrated with adaptive Simpson to a
+  // relative tolerance of 0,01, the accuracy the integral function asks for. An isolated
+  // undefined point (sin(x)/x at 0) is stepped around; a step that meets an undefined stretch or
+  // does not settle within a bounded depth (a pole) ends F in this direction, because beyond it
+  // the integral from u does not exist.
   long double Integralschritt(long double x, bool& ok) {
     ok = true;
     const long double x0 = x_vorher_;
     x_vorher_ = x;
     if (x == x0) return integral_;
-    long double f[5];
-    const long double h = (x - x0) / 4;
-    for (int i = 0; i < 5; ++i) {
-      const long double xi = i == 4 ? x : x0 + i * h;
-      f[i] = Term_auswerten(term_, xi, t_);
-      if (Fehler) {
-        ok = false;
-        return 0;
-      }
-    }
-    const long double s2 = (x - x0) / 6 * (f[0] + 4 * f[2] + f[4]);
-    const long double s4 = h / 3 * (f[0] + 4 * f[1] + 2 * f[2] + 4 * f[3] + f[4]);
-    long double stueck = s4;
-    if (!(std::fabs(s4 - s2) <= 0.01L * std::fabs(s4) + 1e-12L)) {
-      stueck = Integral_Trapez(term_, t_, x0, x, 0.01L, ok);
-      if (!ok) return 0;
-    }
-    if (!std::isfinite(stueck)) {
+    const long double xm = (x0 + x) / 2;
+    long double f0 = 0, fm = 0, f1 = 0;
+    long double stueck = 0;
+    if (!Integrand(x0, xm, f0) || !Integrand(xm, xm, fm) || !Integrand(x, xm, f1) ||
+        !Simpson(x0, x, f0, fm, f1, kSimpson_Tiefe, stueck) || !std::isfinite(stueck)) {
       ok = false;
+      integral_ende_ = true;
       return 0;
     }
     integral_ += stueck;
     return integral_;
+  }
+
+  // The integrand at x; where it is undefined, once more a hair's breadth towards mitte.
+  bool Integrand(long double x, long double mitte, long double& y) {
+    y = Term_auswerten(term_, x, t_);
+    if (!Fehler && std::isfinite(y)) return true;
+    if (x == mitte) return false;
+    y = Term_auswerten(term_, x + (mitte - x) * 1e-6L, t_);
+    return !Fehler && std::isfinite(y);
+  }
+
+  // The tolerance belongs to the whole step and is shared out as the step is halved, so a
+  // root-like end (w(x) at 0) settles while a pole does not.
+  bool Simpson(long double a, long double b, long double fa, long double fm, long double fb,
+               int tiefe, long double& ergebnis) {
+    const long double ganz = (b - a) / 6 * (fa + 4 * fm + fb);
+    const long double toleranz =
+        0.01L * std::fabs(ganz) +
+        1e-12L * (std::fabs(fa) + std::fabs(fm) + std::fabs(fb)) * std::fabs(b - a);
+    return Simpson_Teil(a, b, fa, fm, fb, ganz, toleranz, tiefe, ergebnis);
+  }
+
+  bool Simpson_Teil(long double a, long double b, long double fa, long double fm, long double fb,
+                    long double ganz, long double toleranz, int tiefe, long double& ergebnis) {
+    const long double m = (a + b) / 2;
+    long double fl = 0, fr = 0;
+    if (!Integrand((a + m) / 2, m, fl) || !Integrand((m + b) / 2, m, fr)) return false;
+    const long double links = (m - a) / 6 * (fa + 4 * fl + fm);
+    const long double rechts = (b - m) / 6 * (fm + 4 * fr + fb);
+    const long double summe = links + rechts;
+    if (std::fabs(summe - ganz) <= toleranz) {
+      ergebnis = summe + (summe - ganz) / 15;
+      return true;
+    }
+    if (tiefe <= 0) return false;
+    long double l = 0, r = 0;
+    if (!Simpson_Teil(a, m, fa, fl, fm, links, toleranz / 2, tiefe - 1, l)) return false;
+    if (!Simpson_Teil(m, b, fm, fr, fb, rechts, toleranz / 2, tiefe - 1, r)) return false;
+    ergebnis = l + r;
+    return true;
   }
 
   void Pixel(long double x, long double y, int& px, int& py) const {
@@ -201,6 +235,7 @@ class TKurvenlauf {
   long n_ = 0;
   bool abgehoben_ = false;
   long double x_vorher_ = 0, integral_ = 0;
+  bool integral_ende_ = false;
 };
 
 // Visible range of the sample variable with a margin, in world units.
@@ -252,7 +287,7 @@ bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, lon
     }
     lauf.Zaehler_setzen(k);
     lauf.Kurvenpunkt_zeichnen(x);
-    if ((schritte & 127) == 0 && !fortschritt.Melden(glied)) return false;
+    if ((schritte & 7) == 0 && !fortschritt.Melden(glied)) return false;
   }
   if (b_zeichnen && b >= lo) {
     lauf.Zaehler_setzen(k);
@@ -287,7 +322,8 @@ bool Integralfunktion_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int
       }
       lauf.Zaehler_setzen(n);
       lauf.Kurvenpunkt_zeichnen(x);
-      if ((schritte & 127) == 0 && !fortschritt.Melden(glied)) return false;
+      if (lauf.Integral_beendet()) break;
+      if ((schritte & 7) == 0 && !fortschritt.Melden(glied)) return false;
     }
   }
   return true;

@@ -200,6 +200,37 @@ TEST_F(Kurven, IntegralfunktionVonUAusInBeideRichtungen) {
   EXPECT_EQ(bild.Pixel(320, 280), kRot);
 }
 
+TEST_F(Kurven, IntegralfunktionAnLueckenUndPolen) {
+  struct Fall {
+    const char* term;
+    long double u;
+    int x, y;                // a pixel of F
+    int leer_von, leer_bis;  // columns without any pixel of F
+  };
+  const Fall faelle[] = {
+      // Si(2) = 1,6054: the undefined point at u = 0 is stepped around.
+      {"sin(x)/x", 0, 400, 256, 641, 641},
+      // (2/3) x^(3/2) at 4 = 5,333 -> row 107; nothing left of 0, where w(x) is undefined.
+      {"w(x)", 0, 480, 107, 0, 318},
+      // -ln(cos x) at 1 = 0,6156 -> row 295; F ends at the poles +-pi/2 (columns 257, 383).
+      {"tan(x)", 0, 360, 295, 386, 641},
+      // ln x from u = 1: ln 2 = 0,6931 -> row 292; the pole at 0 ends F.
+      {"1/x", 1, 400, 292, 0, 318},
+  };
+  for (const auto& f : faelle) {
+    Bild_leeren(bild, kWeiss);
+    TScharwerte s;
+    s.u = f.u;
+    Zeichnen(f.term, Modus_Integralfunktion, s);
+    EXPECT_EQ(bild.Pixel(f.x, f.y), kRot) << f.term;
+    for (int x = f.leer_von; x < f.leer_bis; ++x)
+      EXPECT_EQ(In_Spalte(x, kRot), 0) << f.term << x;
+  }
+  // tan: nothing left of the pole at -pi/2 either.
+  for (int x = 0; x < 255; ++x)
+    EXPECT_EQ(In_Spalte(x, kRot), 0) << x;
+}
+
 TEST_F(Kurven, ScharMitSiebenGliedernInDenFarbenDerTabelle) {
   TScharwerte s;  // 1 to 2,2 step 0,2
   s.alle_t = true;
