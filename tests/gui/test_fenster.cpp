@@ -1387,3 +1387,20 @@ TEST(Fensterstart, Abbau_mit_Fokus_in_einem_Feld_ruft_keinen_Handler) {
   EXPECT_EQ(d.piepse, 0);
   EXPECT_TRUE(d.meldungen.empty());
 }
+
+// Captions fit their controls: nothing is cut off at the window's font.
+TEST_F(Fenster, Beschriftungen_sind_nicht_abgeschnitten) {
+  for (QWidget* w : form->findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty()) continue;
+    int noetig = 0;
+    if (auto* c = qobject_cast<QCheckBox*>(w); c && !c->text().isEmpty())
+      noetig = c->sizeHint().width();
+    else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty())
+      noetig = l->fontMetrics().horizontalAdvance(l->text());
+    else if (auto* k = qobject_cast<QAbstractButton*>(w); k && !qobject_cast<QCheckBox*>(w))
+      noetig = k->fontMetrics().horizontalAdvance(k->text()) + 4;
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+      noetig = g->fontMetrics().horizontalAdvance(g->title());
+    EXPECT_LE(noetig, w->width()) << w->objectName().toStdString();
+  }
+}
