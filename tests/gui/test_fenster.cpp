@@ -135,7 +135,7 @@ TEST_F(Fenster, Innere_Gruppen_tragen_ihre_Titel) {
   EXPECT_TRUE(Titel_in("GroupBox_Tabelle", " Testdaten erzeugen "));
 }
 
-// Every control the description names for the main window, by kind.
+// Every control of the main window, by kind.
 TEST_F(Fenster, Jedes_Steuerelement_ist_da) {
   const char* felder[] = {"Edit_xa",
                           "Edit_xe",
@@ -362,7 +362,7 @@ TEST_F(Fenster, Steuerelemente_liegen_in_ihrer_Gruppe_ohne_Ueberlappung) {
     if (w == form || w->objectName().isEmpty() || w->isWindow()) continue;
     QWidget* e = w->parentWidget();
     if (!e || e->objectName().isEmpty()) continue;
-    // The table and its group have the sizes the description gives, 2 pixels beyond the window.
+    // The table group is placed 2 pixels beyond the window bottom; the table keeps its own size.
     if (w->objectName() == QLatin1String("StringGrid1")) continue;
     if (w->objectName() == QLatin1String("GroupBox_Tabelle")) continue;
     EXPECT_TRUE(QRect(QPoint(0, 0), e->size()).contains(w->geometry()))
