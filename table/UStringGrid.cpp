@@ -32,7 +32,7 @@ bool Datenzelle(int spalte, int zeile) {
 
 }  // namespace
 
-bool Bereich_leer(const TBereich& b) {
+bool Bereich_leer(const TZellbereich& b) {
   return b.Links < 1 || b.Oben < 1 || b.Rechts < 1 || b.Unten < 1;
 }
 
@@ -57,9 +57,9 @@ void Tabelle::Zelle_setzen(int spalte, int zeile, const std::string& text) {
   Inhalt_gemeldet(spalte, zeile, spalte, zeile);
 }
 
-TBereich Tabelle::Auswahl() const {
-  if (spalte_ < 1 || zeile_ < 1 || anker_spalte_ < 1 || anker_zeile_ < 1) return TBereich{};
-  return TBereich{std::min(spalte_, anker_spalte_), std::min(zeile_, anker_zeile_),
+TZellbereich Tabelle::Auswahl() const {
+  if (spalte_ < 1 || zeile_ < 1 || anker_spalte_ < 1 || anker_zeile_ < 1) return TZellbereich{};
+  return TZellbereich{std::min(spalte_, anker_spalte_), std::min(zeile_, anker_zeile_),
                   std::max(spalte_, anker_spalte_), std::max(zeile_, anker_zeile_)};
 }
 
@@ -90,7 +90,7 @@ void Tabelle::Ecke_setzen(int links, int oben) {
   if (links == links_ && oben == oben_) return;
   links_ = links;
   oben_ = oben;
-  Melden(TAenderung::Ecke, TBereich{links_, oben_, links_, oben_});
+  Melden(TAenderung::Ecke, TZellbereich{links_, oben_, links_, oben_});
 }
 
 int Tabelle::Beobachter_anmelden(Beobachter b) {
@@ -102,7 +102,7 @@ void Tabelle::Beobachter_abmelden(int id) {
   std::erase_if(beobachter_, [id](const auto& e) { return e.first == id; });
 }
 
-void Tabelle::Melden(TAenderung art, const TBereich& bereich) {
+void Tabelle::Melden(TAenderung art, const TZellbereich& bereich) {
   // A watcher may sign off while being told; work on a copy.
   auto alle = beobachter_;
   for (auto& [id, b] : alle)
@@ -112,7 +112,7 @@ void Tabelle::Melden(TAenderung art, const TBereich& bereich) {
 void Tabelle::Inhalt_gemeldet(int l, int o, int r, int u) {
   if (sammeln_ > 0) {
     if (!gesammelt_) {
-      sammelbereich_ = TBereich{l, o, r, u};
+      sammelbereich_ = TZellbereich{l, o, r, u};
       gesammelt_ = true;
     } else {
       sammelbereich_.Links = std::min(sammelbereich_.Links, l);
@@ -122,7 +122,7 @@ void Tabelle::Inhalt_gemeldet(int l, int o, int r, int u) {
     }
     return;
   }
-  Melden(TAenderung::Inhalt, TBereich{l, o, r, u});
+  Melden(TAenderung::Inhalt, TZellbereich{l, o, r, u});
 }
 
 Tabelle::Sammler::Sammler(Tabelle& t) : t_(t) {
@@ -187,7 +187,7 @@ void Tabelle_einrichten(Tabelle& t) {
   t.Farbe_fest = 0xF0FBFF;
   t.Farbe_Daten = 0xFFFFFF;
   t.Schrift = TSchrift{"Arial", 8, true, false, false, false, 0x800000};
-  t.Melden(TAenderung::Geometrie, TBereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+  t.Melden(TAenderung::Geometrie, TZellbereich{0, 0, Letzte_Spalte, Letzte_Zeile});
   Tabelle_leeren(t);
   Markierung_aufheben(t);
 }
@@ -196,7 +196,7 @@ void Spaltenbreiten_setzen(Tabelle& t, int standard, int spalte0) {
   t.Standard_Spaltenbreite = standard;
   t.Spaltenbreite.fill(standard);
   t.Spaltenbreite[0] = spalte0;
-  t.Melden(TAenderung::Geometrie, TBereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+  t.Melden(TAenderung::Geometrie, TZellbereich{0, 0, Letzte_Spalte, Letzte_Zeile});
 }
 
 void Tabellenkopf_schreiben(Tabelle& t) {
@@ -225,7 +225,7 @@ void Tabelle_leeren(Tabelle& t) {
         }
       }
     }
-    if (geaendert) t.Melden(TAenderung::Inhalt, TBereich{1, 1, Letzte_Spalte, Letzte_Zeile});
+    if (geaendert) t.Melden(TAenderung::Inhalt, TZellbereich{1, 1, Letzte_Spalte, Letzte_Zeile});
   }
   Ecke_links_oben_zeigen(t);
 }
@@ -247,7 +247,7 @@ void Zeile_entfernen(Tabelle& t, int zeile) {
     z.clear();
   for (int r = 1; r <= Letzte_Zeile; ++r)
     t.Zeilenzellen(r)[0] = Zeilennummer_nach_Aenderung(r);
-  t.Melden(TAenderung::Inhalt, TBereich{0, 1, Letzte_Spalte, Letzte_Zeile});
+  t.Melden(TAenderung::Inhalt, TZellbereich{0, 1, Letzte_Spalte, Letzte_Zeile});
 }
 
 void Spalte_entfernen(Tabelle& t, int spalte) {
@@ -258,7 +258,7 @@ void Spalte_entfernen(Tabelle& t, int spalte) {
       z[k].swap(z[k + 1]);
     z[Letzte_Spalte].clear();
   }
-  t.Melden(TAenderung::Inhalt, TBereich{spalte, 0, Letzte_Spalte, Letzte_Zeile});
+  t.Melden(TAenderung::Inhalt, TZellbereich{spalte, 0, Letzte_Spalte, Letzte_Zeile});
 }
 
 void Zeile_leeren(Tabelle& t, int zeile) {
@@ -330,7 +330,7 @@ void Spalte_kumulieren(Tabelle& t, int spalte) {
 
 // ---- ranges -----------------------------------------------------------------------------------
 
-bool Bereich_kopieren(Tabelle& t, const TBereich& quelle, int ziel_spalte, int ziel_zeile) {
+bool Bereich_kopieren(Tabelle& t, const TZellbereich& quelle, int ziel_spalte, int ziel_zeile) {
   // 64-bit corners: no rectangle handed in can wrap around.
   using L = long long;
   const L breite = L{quelle.Rechts} - quelle.Links, hoehe = L{quelle.Unten} - quelle.Oben;
@@ -352,7 +352,7 @@ bool Bereich_kopieren(Tabelle& t, const TBereich& quelle, int ziel_spalte, int z
   return false;
 }
 
-std::string Bereich_als_Text(const Tabelle& t, const TBereich& bereich) {
+std::string Bereich_als_Text(const Tabelle& t, const TZellbereich& bereich) {
   const int links = std::max(bereich.Links, 0), oben = std::max(bereich.Oben, 0);
   const int rechts = std::min(bereich.Rechts, Letzte_Spalte);
   const int unten = std::min(bereich.Unten, Letzte_Zeile);
@@ -487,7 +487,7 @@ bool Kopierziel_lesen(const std::string& antwort, int& spalte, int& zeile) {
 }
 
 void Bereich_kopieren_fragen(Tabelle& t) {
-  const TBereich quelle = t.Auswahl();
+  const TZellbereich quelle = t.Auswahl();
   if (Bereich_leer(quelle)) {
     Dialog().Meldung("Erst Bereich markieren !");
     return;
@@ -508,7 +508,7 @@ void Bereich_kopieren_fragen(Tabelle& t) {
 }
 
 void Bereich_in_Zwischenablage(const Tabelle& t) {
-  const TBereich b = t.Auswahl();
+  const TZellbereich b = t.Auswahl();
   if (Bereich_leer(b)) return;
   Ablage().Text_setzen(Bereich_als_Text(t, b));
 }

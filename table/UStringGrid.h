@@ -21,15 +21,15 @@ constexpr int Letzte_Spalte = Tabelle_Spalten - 1;
 constexpr int Letzte_Zeile = Tabelle_Zeilen - 1;
 
 // A rectangle of cells. Any coordinate below 1 means: nothing selected.
-struct TBereich {
+struct TZellbereich {
   int Links = -1;
   int Oben = -1;
   int Rechts = -1;
   int Unten = -1;
-  bool operator==(const TBereich&) const = default;
+  bool operator==(const TZellbereich&) const = default;
 };
 
-bool Bereich_leer(const TBereich& b);
+bool Bereich_leer(const TZellbereich& b);
 
 enum class TAusrichtung { Links, Rechts, Mitte };
 
@@ -58,7 +58,7 @@ class Tabelle {
   // the anchor and the current cell, as in a grid with range selection.
   int Spalte() const { return spalte_; }
   int Zeile() const { return zeile_; }
-  TBereich Auswahl() const;
+  TZellbereich Auswahl() const;
   // Moves the focus to one cell; the selection shrinks to that cell. False when the cell is not
   // a data cell (nothing changes then).
   bool Gehe_zu(int spalte, int zeile);
@@ -80,10 +80,10 @@ class Tabelle {
   TSchrift Schrift{"Arial", 8, true, false, false, false, 0x800000};  // bold navy
 
   // Change notification. Several views may watch; each gets an id to sign off with.
-  using Beobachter = std::function<void(TAenderung, const TBereich&)>;
+  using Beobachter = std::function<void(TAenderung, const TZellbereich&)>;
   int Beobachter_anmelden(Beobachter b);
   void Beobachter_abmelden(int id);
-  void Melden(TAenderung art, const TBereich& bereich);
+  void Melden(TAenderung art, const TZellbereich& bereich);
 
   // Collects the cell changes of a bulk operation into one notice (nestable).
   class Sammler {
@@ -111,7 +111,7 @@ class Tabelle {
   int naechste_id_ = 1;
   int sammeln_ = 0;
   bool gesammelt_ = false;
-  TBereich sammelbereich_;
+  TZellbereich sammelbereich_;
 };
 
 // The program's number store; the main window's StringGrid1 shows it.
@@ -149,9 +149,9 @@ long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste);
 void Spalte_kumulieren(Tabelle& t, int spalte);
 // Copies the texts of quelle so that its top-left cell lands on (ziel_spalte, ziel_zeile).
 // Returns true (and copies nothing) when target and source share a cell.
-bool Bereich_kopieren(Tabelle& t, const TBereich& quelle, int ziel_spalte, int ziel_zeile);
+bool Bereich_kopieren(Tabelle& t, const TZellbereich& quelle, int ziel_spalte, int ziel_zeile);
 // The cell texts of the rectangle, each padded to 20 characters, each row ended by CR LF.
-std::string Bereich_als_Text(const Tabelle& t, const TBereich& bereich);
+std::string Bereich_als_Text(const Tabelle& t, const TZellbereich& bereich);
 // Fills the rectangle with the painter's brush and writes the cell text into it, no margin.
 void Zelle_zeichnen(const Tabelle& t, int spalte, int zeile, QPainter& maler, const QRect& rechteck,
                     bool umbrechen, TAusrichtung ausrichtung);

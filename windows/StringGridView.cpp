@@ -212,7 +212,7 @@ void StringGridView::Auswahl_aus_Tabelle() {
   } else {
     const QModelIndex aktuell = modell_->index(t.Zeile(), t.Spalte());
     sm->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
-    const TBereich b = t.Auswahl();
+    const TZellbereich b = t.Auswahl();
     if (!Bereich_leer(b)) {
       sm->select(QItemSelection(modell_->index(b.Oben, b.Links), modell_->index(b.Unten, b.Rechts)),
                  QItemSelectionModel::ClearAndSelect);

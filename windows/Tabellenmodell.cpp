@@ -5,7 +5,7 @@
 Tabellenmodell::Tabellenmodell(Tabelle& tabelle, QObject* parent)
     : QAbstractTableModel(parent), tabelle_(tabelle) {
   beobachter_id_ = tabelle_.Beobachter_anmelden(
-      [this](TAenderung art, const TBereich& b) { Geaendert(art, b); });
+      [this](TAenderung art, const TZellbereich& b) { Geaendert(art, b); });
 }
 
 Tabellenmodell::~Tabellenmodell() {
@@ -55,7 +55,7 @@ QVariant Tabellenmodell::headerData(int section, Qt::Orientation orientation, in
   return QString::fromStdString(tabelle_.Zelle(0, section));
 }
 
-void Tabellenmodell::Geaendert(TAenderung art, const TBereich& b) {
+void Tabellenmodell::Geaendert(TAenderung art, const TZellbereich& b) {
   switch (art) {
     case TAenderung::Inhalt: {
       const int l = std::clamp(b.Links, 0, Letzte_Spalte),

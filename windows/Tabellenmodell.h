@@ -32,7 +32,7 @@ class Tabellenmodell : public QAbstractTableModel {
   void geometrieGeaendert();
 
  private:
-  void Geaendert(TAenderung art, const TBereich& b);
+  void Geaendert(TAenderung art, const TZellbereich& b);
 
   Tabelle& tabelle_;
   int beobachter_id_ = 0;

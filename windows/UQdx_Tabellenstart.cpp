@@ -17,5 +17,5 @@ void TForm1::Spaltenbreite_anpassen() {
   Zahlentabelle.Standard_Spaltenbreite = Spaltenbreite_Standard();
   Zahlentabelle.Spaltenbreite.fill(Zahlentabelle.Standard_Spaltenbreite);
   Zahlentabelle.Spaltenbreite[0] = 35;
-  Zahlentabelle.Melden(TAenderung::Geometrie, TBereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+  Zahlentabelle.Melden(TAenderung::Geometrie, TZellbereich{0, 0, Letzte_Spalte, Letzte_Zeile});
 }

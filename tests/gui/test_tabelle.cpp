@@ -201,7 +201,7 @@ TEST_F(Tabellenansicht, AuswahlDerAnsichtIstDieDerTabelle) {
   view->setCurrentIndex(modell->index(3, 4));
   EXPECT_EQ(t.Spalte(), 4);
   EXPECT_EQ(t.Zeile(), 3);
-  EXPECT_EQ(t.Auswahl(), (TBereich{4, 3, 4, 3}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{4, 3, 4, 3}));
   Bereich_markieren(t, 2, 2, 5, 6);
   EXPECT_EQ(view->currentIndex(), modell->index(6, 5));
   EXPECT_TRUE(view->selectionModel()->isSelected(modell->index(2, 2)));
@@ -249,15 +249,15 @@ TEST_F(Tabellenansicht, RechteMaustasteMarkiertBereichMitEigenemCursor) {
   Maus(vp, QEvent::MouseMove, Mitte(2, 2), Qt::NoButton, Qt::RightButton);
   EXPECT_TRUE(Bereich_leer(t.Auswahl()));  // still on the anchor
   Maus(vp, QEvent::MouseMove, Mitte(5, 4), Qt::NoButton, Qt::RightButton);
-  EXPECT_EQ(t.Auswahl(), (TBereich{2, 2, 4, 5}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{2, 2, 4, 5}));
   Maus(vp, QEvent::MouseMove, Mitte(4, 1), Qt::NoButton, Qt::RightButton);
-  EXPECT_EQ(t.Auswahl(), (TBereich{1, 2, 2, 4}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{1, 2, 2, 4}));
   // outside the cells nothing changes
   Maus(vp, QEvent::MouseMove, QPoint(-50, -50), Qt::NoButton, Qt::RightButton);
-  EXPECT_EQ(t.Auswahl(), (TBereich{1, 2, 2, 4}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{1, 2, 2, 4}));
   // with a modifier key the move is not a range selection
   Maus(vp, QEvent::MouseMove, Mitte(7, 7), Qt::NoButton, Qt::RightButton, Qt::ShiftModifier);
-  EXPECT_EQ(t.Auswahl(), (TBereich{1, 2, 2, 4}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{1, 2, 2, 4}));
   Maus(vp, QEvent::MouseButtonRelease, Mitte(4, 1), Qt::RightButton, Qt::NoButton);
   EXPECT_EQ(vp->cursor().shape(), Qt::IBeamCursor);
   EXPECT_TRUE(view->selectionModel()->isSelected(modell->index(3, 2)));
@@ -274,7 +274,7 @@ TEST_F(Tabellenansicht, AuswahlGehtVerlorenWennEinAnderesFeldDenFokusNimmt) {
   // the in-place editor is part of the table
   view->edit(view->currentIndex());
   QApplication::processEvents();
-  EXPECT_EQ(t.Auswahl(), (TBereich{1, 1, 3, 3}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{1, 1, 3, 3}));
   feld->setFocus();
   QApplication::processEvents();
   if (!feld->hasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
@@ -410,7 +410,7 @@ TEST_F(Tabellenknoepfe, BereichKopieren) {
   Setzen(2, 1, "3");
   Setzen(2, 2, "4");
   Markieren(1, 1, 2, 2);
-  EXPECT_EQ(Zahlentabelle.Auswahl(), (TBereich{1, 1, 2, 2}));
+  EXPECT_EQ(Zahlentabelle.Auswahl(), (TZellbereich{1, 1, 2, 2}));
   d.meldungen.clear();
   for (const char* a : {"abc;5", "5", "2;x"}) {
     d.antworten_eingabe.push_back(std::string(a));

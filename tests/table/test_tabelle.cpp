@@ -325,15 +325,15 @@ TEST(Spalte_leeren, BehaeltDenKopf) {
 TEST(Bereich_markieren, RechteckAusZweiEckenAktuelleZelleFolgtMaus) {
   Tabelle t;
   EXPECT_TRUE(Bereich_markieren(t, 5, 8, 2, 3));
-  EXPECT_EQ(t.Auswahl(), (TBereich{2, 3, 5, 8}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{2, 3, 5, 8}));
   EXPECT_EQ(t.Spalte(), 2);
   EXPECT_EQ(t.Zeile(), 3);
   // a corner outside the data cells leaves the selection alone
-  for (auto b : std::vector<TBereich>{{0, 1, 2, 2}, {1, 1, 44, 2}, {1, 1, 2, 1501}, {1, -5, 1, 1}})
+  for (auto b : std::vector<TZellbereich>{{0, 1, 2, 2}, {1, 1, 44, 2}, {1, 1, 2, 1501}, {1, -5, 1, 1}})
     EXPECT_FALSE(Bereich_markieren(t, b.Links, b.Oben, b.Rechts, b.Unten));
-  EXPECT_EQ(t.Auswahl(), (TBereich{2, 3, 5, 8}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{2, 3, 5, 8}));
   Markierung_aufheben(t);
-  EXPECT_EQ(t.Auswahl(), (TBereich{-1, -1, -1, -1}));
+  EXPECT_EQ(t.Auswahl(), (TZellbereich{-1, -1, -1, -1}));
   EXPECT_EQ(t.Spalte(), -1);
   EXPECT_EQ(t.Zeile(), -1);
 }
@@ -352,7 +352,7 @@ TEST(Taste_verarbeiten, EnterFuelltPunktpaareZeilenweise) {
     EXPECT_TRUE(Taste_verarbeiten(t, Taste_Enter));
     EXPECT_EQ(t.Spalte(), f.c_neu) << f.c << "," << f.r;
     EXPECT_EQ(t.Zeile(), f.r_neu) << f.c << "," << f.r;
-    EXPECT_EQ(t.Auswahl(), (TBereich{f.c_neu, f.r_neu, f.c_neu, f.r_neu}));
+    EXPECT_EQ(t.Auswahl(), (TZellbereich{f.c_neu, f.r_neu, f.c_neu, f.r_neu}));
   }
 }
 
@@ -380,7 +380,7 @@ TEST(Bereich_kopieren, UeberlappungWirdAbgewiesen) {
   Tabelle t;
   Spalte_fuellen(t, 1, {"1", "1/2"});
   Spalte_fuellen(t, 2, {"a", "2,50"});
-  const TBereich q{1, 1, 2, 2};
+  const TZellbereich q{1, 1, 2, 2};
   EXPECT_TRUE(Bereich_kopieren(t, q, 2, 2));
   EXPECT_EQ(t.Zelle(3, 3), "");
   EXPECT_EQ(t.Zelle(2, 2), "2,50");
@@ -398,7 +398,7 @@ TEST(Bereich_kopieren, UeberlappungWirdAbgewiesen) {
 TEST(Bereich_kopieren, UeberlappungAuchTiefInDerTabelle) {
   Tabelle t;
   Spalte_fuellen(t, 5, {"x", "y", "z"}, 300);
-  const TBereich q{5, 300, 5, 302};
+  const TZellbereich q{5, 300, 5, 302};
   for (auto [c, r] : std::vector<std::pair<int, int>>{{5, 301}, {5, 298}, {5, 302}}) {
     EXPECT_TRUE(Bereich_kopieren(t, q, c, r)) << r;
   }
@@ -575,20 +575,20 @@ TEST(Tabelle_als_Dezimal, BruecheWerdenDezimalzahlen) {
 
 TEST(Beobachter, SammeloperationMeldetEinmalDenGanzenBereich) {
   Tabelle t;
-  std::vector<std::pair<TAenderung, TBereich>> notizen;
+  std::vector<std::pair<TAenderung, TZellbereich>> notizen;
   const int id =
-      t.Beobachter_anmelden([&](TAenderung a, const TBereich& b) { notizen.emplace_back(a, b); });
+      t.Beobachter_anmelden([&](TAenderung a, const TZellbereich& b) { notizen.emplace_back(a, b); });
   Punkte_ausgeben(t, 3, {{1, 2}, {3, 4}, {5, 6}}, 3);
   ASSERT_EQ(notizen.size(), 1u);
   EXPECT_EQ(notizen[0].first, TAenderung::Inhalt);
-  EXPECT_EQ(notizen[0].second, (TBereich{3, 1, 4, 3}));
+  EXPECT_EQ(notizen[0].second, (TZellbereich{3, 1, 4, 3}));
 
   notizen.clear();
   t.Zelle_setzen(7, 9, "x");
   t.Zelle_setzen(7, 9, "x");  // unchanged text: no notice
   Bereich_markieren(t, 1, 1, 2, 2);
   ASSERT_EQ(notizen.size(), 2u);
-  EXPECT_EQ(notizen[0].second, (TBereich{7, 9, 7, 9}));
+  EXPECT_EQ(notizen[0].second, (TZellbereich{7, 9, 7, 9}));
   EXPECT_EQ(notizen[1].first, TAenderung::Auswahl);
 
   t.Beobachter_abmelden(id);
