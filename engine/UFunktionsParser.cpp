@@ -857,6 +857,17 @@ class Leser {
   long double Funktionsaufruf() {
     const std::size_t klammer = s_.find('(', pos_);
     const std::size_t ende = klammer == std::string::npos ? n_ : klammer;
+    std::size_t buchstaben = pos_;
+    while (buchstaben < ende && s_[buchstaben] >= 'A' && s_[buchstaben] <= 'Z')
+      ++buchstaben;
+    if (buchstaben < ende) {
+      // A misspelt name that the implicit multiplication has split ('sinx(x)' became
+      // 'SINX*(X)') is no name at all: it is blamed as such, and reading goes on behind its
+      // letters, so that the product that follows is not reported as a missing operator.
+      Fehler_melden(T_FUNKTION);
+      pos_ = buchstaben;
+      return Unbestimmt;
+    }
     const int schluessel = Funktionsschluessel(s_.substr(pos_, ende - pos_));
     pos_ = klammer == std::string::npos ? n_ : klammer + 1;
     if (schluessel == 0) {

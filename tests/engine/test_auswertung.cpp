@@ -280,7 +280,8 @@ TEST(Auswertung, LetzterFehlerZaehlt) {
   pruefe_fehler({
       {"foo(x)", 1, 0, "Operator erwartet"},
       {"sinx", 1, 0, "ungültiger Funktionsaufruf"},
-      {"sinx(x)", 1, 0, "Operator erwartet"},
+      {"sinx(x)", 1, 0, "ungültiger Funktionsaufruf"},  // the x splits the name, not the call
+      {"sin*(x)", 1, 0, "ungültiger Funktionsaufruf"},
       {"x**2", 1, 0, "Operand erwartet"},
       {"2*+3", 1, 0, "Operand erwartet"},
       {"1/+2", 1, 0, "Operand erwartet"},

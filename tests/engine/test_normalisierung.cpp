@@ -160,6 +160,7 @@ TEST(TermPruefen, SyntaxfehlerWerdenGemeldet) {
       {"x2+1", "Operator erwartet"},
       {"foo(x)", "Operator erwartet"},
       {"sinx", "ungültiger Funktionsaufruf"},
+      {"sinx(x)", "ungültiger Funktionsaufruf"},
       {"sin", "Operand erwartet"},
   };
   for (const auto& f : faelle) {
