@@ -62,6 +62,15 @@ void Raster_waehlen(TForm1& form, const char* knopf, bool an, int teilung, TStif
 }  // namespace
 
 void TForm1::SpeedButton_PlotClick() {
+  // A long drawing lets the window answer its progress display; a second plot started from
+  // there is not started, so no drawing runs into another one halfway.
+  static bool zeichnet = false;
+  if (zeichnet) return;
+  struct Sperre {
+    explicit Sperre(bool& f) : flag(f) { flag = true; }
+    ~Sperre() { flag = false; }
+    bool& flag;
+  };
   if (!(KOS.xli < KOS.xre)) {
     Dialog().Meldung("xli >= xre  !");
     return;
@@ -70,6 +79,7 @@ void TForm1::SpeedButton_PlotClick() {
     Dialog().Meldung("yu >= yo  !");
     return;
   }
+  const Sperre sperre(zeichnet);
   TBild& bild = Image1->Bild;
   if (Haken("CheckBox_loeschen")) KOS_zeichnen(bild);
 
