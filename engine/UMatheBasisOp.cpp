@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 int Nachkommastellen = 6;
@@ -191,6 +192,182 @@ std::string Komma_verschieben(const std::string& s, int e) {
   return t;
 }
 
+namespace {
+
+// Half a unit of the N-th decimal, for every N the formatter accepts. Taken from the same power
+// function as before so that the shifted values, and with them the texts, stay exactly the same.
+struct Halbe_Einheiten {
+  long double wert[41];
+  Halbe_Einheiten() {
+    for (int N = 0; N <= 40; ++N)
+      wert[N] = 5 * std::pow(10.0L, static_cast<long double>(-N - 1));
+  }
+};
+const Halbe_Einheiten halbe_einheiten;
+
+using u128 = unsigned __int128;
+
+constexpr u128 Zehnerpotenz(int k) {
+  u128 p = 1;
+  for (int i = 0; i < k; ++i)
+    p *= 10;
+  return p;
+}
+
+struct Zehnerpotenzen {
+  u128 wert[39];
+  constexpr Zehnerpotenzen() : wert() {
+    for (int k = 0; k <= 38; ++k)
+      wert[k] = Zehnerpotenz(k);
+  }
+};
+constexpr Zehnerpotenzen zehnerpotenzen;
+constexpr std::uint64_t zehn_hoch_17 = 100000000000000000ULL;
+constexpr std::uint64_t zehn_hoch_18 = 1000000000000000000ULL;
+
+// The 18 significant digits of |v| rounded exactly as the library's scientific text does it
+// (to nearest, ties to even, on the exact binary value) and the decimal exponent. Covers
+// 1E-21 <= |v| < 1E18 with an 80-bit long double; false leaves the rest to the library.
+bool Achtzehn_Ziffern(long double v, std::uint64_t& ziffern, int& e) {
+  if constexpr (std::numeric_limits<long double>::digits != 64 ||
+                std::numeric_limits<long double>::radix != 2) {
+    return false;
+  } else {
+    unsigned char roh[sizeof(long double)];
+    std::memcpy(roh, &v, sizeof roh);
+    std::uint64_t M = 0;
+    std::memcpy(&M, roh, 8);
+    std::uint16_t oben = 0;
+    std::memcpy(&oben, roh + 8, 2);
+    const int binexp = (oben & 0x7FFF) - 16383;  // |v| in [2^binexp, 2^(binexp+1))
+    if ((M >> 63) == 0 || binexp < -72 || binexp > 59) return false;
+    const int s = 63 - binexp;  // |v| = M / 2^s, 4 <= s <= 135
+    // floor(binexp * log10(2)) is the exponent or one below it.
+    e = static_cast<int>((static_cast<std::int64_t>(binexp) * 78913) >> 18);
+    for (int versuch = 0; versuch < 3; ++versuch) {
+      const int a = 17 - e;
+      if (a < 0 || a > 38) return false;
+      // n = M * 10^a as three 64-bit limbs.
+      const u128 p = zehnerpotenzen.wert[a];
+      const u128 lo = static_cast<u128>(M) * static_cast<std::uint64_t>(p);
+      const u128 hi = static_cast<u128>(M) * static_cast<std::uint64_t>(p >> 64);
+      const std::uint64_t n0 = static_cast<std::uint64_t>(lo);
+      const u128 mitte = (lo >> 64) + static_cast<std::uint64_t>(hi);
+      const std::uint64_t n1 = static_cast<std::uint64_t>(mitte);
+      const std::uint64_t n2 =
+          static_cast<std::uint64_t>(hi >> 64) + static_cast<std::uint64_t>(mitte >> 64);
+      // q = n >> s must fit into 64 bits; everything above bit s + 63 must be zero.
+      auto bit_block = [&](int ab) -> std::uint64_t {  // the 64 bits from bit `ab` on
+        const std::uint64_t limbs[4] = {n0, n1, n2, 0};
+        const int i = ab / 64, r = ab % 64;
+        if (i >= 3) return 0;
+        if (r == 0) return limbs[i];
+        return (limbs[i] >> r) | (limbs[i + 1] << (64 - r));
+      };
+      if (s + 64 < 192 && bit_block(s + 64) != 0) return false;
+      std::uint64_t q = bit_block(s);
+      if (q >= zehn_hoch_18) {
+        ++e;
+        continue;
+      }
+      if (q < zehn_hoch_17) {
+        --e;
+        continue;
+      }
+      // Remainder below bit s: the half bit and whether anything lies below it.
+      const int h = s - 1;
+      const std::uint64_t limbs[3] = {n0, n1, n2};
+      const bool halb = (limbs[h / 64] >> (h % 64)) & 1;
+      bool rest = false;
+      for (int i = 0; i < h / 64 && !rest; ++i)
+        rest = limbs[i] != 0;
+      if (!rest && h % 64 != 0) rest = (limbs[h / 64] & ((std::uint64_t{1} << (h % 64)) - 1)) != 0;
+      if (halb && (rest || (q & 1))) ++q;
+      if (q == zehn_hoch_18) {
+        q = zehn_hoch_17;
+        ++e;
+      }
+      ziffern = q;
+      return true;
+    }
+    return false;
+  }
+}
+
+// Drops trailing zeros and then a trailing comma, as long as the text has a comma at all.
+size_t Nullen_und_Komma_kuerzen(const char* t, size_t n, bool hat_komma) {
+  if (!hat_komma) return n;
+  while (n > 0 && t[n - 1] == '0')
+    --n;
+  if (n > 0 && t[n - 1] == ',') --n;
+  return n;
+}
+
+// The positional text from the 18 digits, built in one buffer with the same cuts as the
+// general route: comma moved by e, zeros dropped, cut to G characters and N decimals.
+std::string Stellen_Text(bool fix, int G, int N, bool negativ, std::uint64_t ziffern, int e) {
+  char d[18];
+  for (int i = 17; i >= 0; --i) {
+    d[i] = static_cast<char>('0' + ziffern % 10);
+    ziffern /= 10;
+  }
+  char t[256];
+  size_t n = 0;
+  if (negativ) t[n++] = '-';
+  size_t komma = 0;
+  if (e >= 0) {
+    for (int i = 0; i <= e; ++i)
+      t[n++] = i < 18 ? d[i] : '0';
+    komma = n;
+    t[n++] = ',';
+    if (e >= 17) {
+      t[n++] = '0';
+    } else {
+      for (int i = e + 1; i < 18; ++i)
+        t[n++] = d[i];
+    }
+  } else {
+    t[n++] = '0';
+    komma = n;
+    t[n++] = ',';
+    for (int i = 0; i < -e - 1; ++i)
+      t[n++] = '0';
+    for (int i = 0; i < 18; ++i)
+      t[n++] = d[i];
+  }
+  bool hat_komma = true;
+  if (!fix) n = Nullen_und_Komma_kuerzen(t, n, hat_komma);
+  hat_komma = komma < n;
+  if (n > static_cast<size_t>(G)) {
+    n = static_cast<size_t>(G);
+    hat_komma = komma < n;
+  }
+  if (hat_komma && n > komma + 1 + static_cast<size_t>(N)) n = komma + 1 + static_cast<size_t>(N);
+  if (!fix) n = Nullen_und_Komma_kuerzen(t, n, hat_komma);
+  if (n > 0 && t[n - 1] == ',') --n;
+  size_t anfang = 0;
+  if (negativ) {
+    bool nur_nullen = true;
+    for (size_t i = 1; i < n && nur_nullen; ++i)
+      nur_nullen = t[i] < '1' || t[i] > '9';
+    if (nur_nullen) anfang = 1;
+  }
+  const size_t laenge = n - anfang;
+  std::string ergebnis;
+  if (fix && laenge < static_cast<size_t>(G)) {
+    const size_t blanks = 2 * (static_cast<size_t>(G) - laenge);
+    ergebnis.reserve(blanks + laenge);
+    ergebnis.append(blanks, ' ');
+  } else if (fix && laenge > 0 && t[anfang] == '-') {
+    ergebnis.reserve(laenge + 1);
+    ergebnis.push_back(' ');
+  }
+  ergebnis.append(t + anfang, laenge);
+  return ergebnis;
+}
+
+}  // namespace
+
 std::string Zahl_zu_Text(bool fix, int G, int N, long double x) {
   if (!std::isfinite(x)) return Nicht_endlich_Text(x);
   G = std::clamp(G, 1, 60);
@@ -198,15 +375,17 @@ std::string Zahl_zu_Text(bool fix, int G, int N, long double x) {
   if (std::fabs(x) < 1E-15L) return fix ? Fest(x, N, G) : Allgemein(x, 15);
 
   // Adding half a unit of the last shown decimal makes the later cut round half away from zero.
-  const long double halb = 5 * std::pow(10.0L, static_cast<long double>(-N - 1));
+  const long double halb = halbe_einheiten.wert[N];
   long double v = x;
   if (v > 0) v += halb;
   if (v < 0) v -= halb;
 
-  std::string s;
+  const bool negativ = v < 0;
+  std::uint64_t ziffern = 0;
   int e = 0;
-  Wissenschaftlich(v, 17, s, e);
-  const bool negativ = !s.empty() && s[0] == '-';
+  const bool schnell = Achtzehn_Ziffern(v, ziffern, e);
+  std::string s;
+  if (!schnell) Wissenschaftlich(v, 17, s, e);
   const int betrag_e = std::abs(e);
 
   if (G < 2 + (negativ ? 1 : 0) + betrag_e) {
@@ -217,6 +396,7 @@ std::string Zahl_zu_Text(bool fix, int G, int N, long double x) {
     // tiny negative number as its shifted neighbour (-0,0000001 as "-6E-7").
     return fix ? Fest(x, D, P) : Allgemein(x, P);
   }
+  if (schnell) return Stellen_Text(fix, G, N, negativ, ziffern, e);
 
   std::string t = Komma_verschieben(s, e);
   if (!fix) Nullen_und_Komma_abschneiden(t);
