@@ -154,6 +154,35 @@ bool Abgebrochen(long n) {
   return n >= kAbfrage_ab_Punkten && Dialog().Abbruch_angefordert();
 }
 
+// Over an empty interval every integral and length is 0 and valid; otherwise ok starts false.
+bool Leeres_Intervall(long double a, long double b, bool& ok) {
+  ok = a == b;
+  return ok;
+}
+
+// The refinement shared by the composite rules: passes with start_n, 2 start_n, ... points until
+// a result differs from the one before by at most eps relative to itself. durchgang(n, I) gives
+// the result of the pass with n points, false where the term is undefined; the result gets the
+// sign vorzeichen.
+template <class Durchgang>
+long double Verdoppeln(long start_n, long double vorher, long double eps, int vorzeichen,
+                       Durchgang durchgang, bool& ok) {
+  ok = false;
+  TFortschritt fortschritt("Integral wird berechnet ...");
+  for (long n = start_n; n <= kPunkte_hoechstens; n *= 2) {
+    long double I = 0;
+    if (!durchgang(n, I) || !Endlich(I)) return 0;
+    if (std::fabs(eps * I) >= std::fabs(vorher - I)) {
+      ok = true;
+      return vorzeichen * I;
+    }
+    vorher = I;
+    fortschritt.Melden(Anteil(n, start_n));
+    if (Abgebrochen(n)) return 0;
+  }
+  return 0;
+}
+
 // ---- Gauss-Kronrod ---------------------------------------------------------------------------
 
 struct TGauss_Kronrod {
@@ -288,106 +317,64 @@ long double Kruemmung_berechnen(const std::string& term, long double t, long dou
 
 long double Integral_Trapez(const std::string& term, long double t, long double a, long double b,
                             long double eps, bool& ok) {
-  ok = false;
-  if (a == b) {
-    ok = true;
-    return 0;
-  }
+  if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
   long double ya = 0, yb = 0;
   if (!Wert(term, t, lo, ya) || !Wert(term, t, hi, yb)) return 0;
   const long double E = ya + yb;
-  long double vorher = E;
-  TFortschritt fortschritt("Integral wird berechnet ...");
-  for (long n = 100; n <= kPunkte_hoechstens; n *= 2) {
+  const auto durchgang = [&](long n, long double& I) {
     const long double h = (hi - lo) / n;
     long double S = 0;
-    if (!Punktsumme(term, t, lo + h, h, n - 1, S)) return 0;
-    const long double I = h * (E / 2 + S);
-    if (!Endlich(I)) return 0;
-    if (std::fabs(eps * I) >= std::fabs(vorher - I)) {
-      ok = true;
-      return vorzeichen * I;
-    }
-    vorher = I;
-    fortschritt.Melden(Anteil(n, 100));
-    if (Abgebrochen(n)) return 0;
-  }
-  return 0;
+    if (!Punktsumme(term, t, lo + h, h, n - 1, S)) return false;
+    I = h * (E / 2 + S);
+    return true;
+  };
+  return Verdoppeln(100, E, eps, vorzeichen, durchgang, ok);
 }
 
 long double Integral_Mittelpunkt(const std::string& term, long double t, long double a,
                                  long double b, long double eps, bool& ok) {
-  ok = false;
-  if (a == b) {
-    ok = true;
-    return 0;
-  }
+  if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
-  long double vorher = 0;
-  TFortschritt fortschritt("Integral wird berechnet ...");
-  for (long n = 100; n <= kPunkte_hoechstens; n *= 2) {
+  const auto durchgang = [&](long n, long double& I) {
     const long double h = (hi - lo) / n;
     long double S = 0;
-    if (!Punktsumme(term, t, lo + h / 2, h, n, S)) return 0;
-    const long double I = h * S;
-    if (!Endlich(I)) return 0;
-    if (std::fabs(eps * I) >= std::fabs(vorher - I)) {
-      ok = true;
-      return vorzeichen * I;
-    }
-    vorher = I;
-    fortschritt.Melden(Anteil(n, 100));
-    if (Abgebrochen(n)) return 0;
-  }
-  return 0;
+    if (!Punktsumme(term, t, lo + h / 2, h, n, S)) return false;
+    I = h * S;
+    return true;
+  };
+  return Verdoppeln(100, 0, eps, vorzeichen, durchgang, ok);
 }
 
 long double Integral_Simpson(const std::string& term, long double t, long double a, long double b,
                              long double eps, bool& ok) {
-  ok = false;
-  if (a == b) {
-    ok = true;
-    return 0;
-  }
+  if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
   long double fa = 0, fb = 0;
   if (!Wert(term, t, lo, fa) || !Wert(term, t, hi, fb)) return 0;
+  // Each pass keeps the trapezoid sum of the one before and adds only the new midpoints.
   long double T = (fa + fb) / 2;
-  long double vorher = 0;
-  TFortschritt fortschritt("Integral wird berechnet ...");
-  for (long n = 1; n <= kPunkte_hoechstens; n *= 2) {
+  const auto durchgang = [&](long n, long double& I) {
     const long double h = (hi - lo) / n;
     long double M = 0;
     for (long k = 0; k < n; ++k) {
       long double y = 0;
-      if (!Wert(term, t, lo + h / 2 + k * h, y)) return 0;
+      if (!Wert(term, t, lo + h / 2 + k * h, y)) return false;
       M += y;
     }
     T += M;
-    const long double I = h * (M + T) / 3;
-    if (!Endlich(I)) return 0;
-    if (std::fabs(eps * I) >= std::fabs(vorher - I)) {
-      ok = true;
-      return vorzeichen * I;
-    }
-    vorher = I;
-    fortschritt.Melden(Anteil(n, 1));
-    if (Abgebrochen(n)) return 0;
-  }
-  return 0;
+    I = h * (M + T) / 3;
+    return true;
+  };
+  return Verdoppeln(1, 0, eps, vorzeichen, durchgang, ok);
 }
 
 long double Integral_Gauss_Kronrod(const std::string& term, long double t, long double a,
                                    long double b, long double eps, bool& ok) {
-  ok = false;
-  if (a == b) {
-    ok = true;
-    return 0;
-  }
+  if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
   const long double tau = std::fabs(eps) / (hi - lo);
@@ -417,11 +404,7 @@ long double Trapezsumme(const std::string& term, long double t, long double unte
 long double Romberg_Schema(const std::string& term, long double t, long double a, long double b,
                            long double eps, bool zeigen, Tabelle& tabelle, bool fix, int G, int N,
                            bool& ok) {
-  ok = false;
-  if (a == b) {
-    ok = true;
-    return 0;
-  }
+  if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
   Tabelle::Sammler sammler(tabelle);
@@ -459,11 +442,7 @@ long double Romberg_Schema(const std::string& term, long double t, long double a
 
 long double Bogenlaenge_berechnen(const std::string& term, long double t, long double a,
                                   long double b, long double eps, bool& ok) {
-  ok = false;
-  if (a == b) {
-    ok = true;
-    return 0;
-  }
+  if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
   Dialog().Meldung("Berechnung der Bogenlänge\r\rAbbruch mit <ESC> möglich !");
