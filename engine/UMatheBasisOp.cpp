@@ -99,6 +99,62 @@ std::string Fest(long double x, int D, int P) {
   return s;
 }
 
+// Exact powers of ten: 5^27 still fits into the 64-bit mantissa.
+struct Exakte_Zehnerpotenzen {
+  long double wert[28];
+  constexpr Exakte_Zehnerpotenzen() : wert() {
+    long double p = 1;
+    for (int k = 0; k <= 27; ++k, p *= 10)
+      wert[k] = p;
+  }
+};
+constexpr Exakte_Zehnerpotenzen exakte_zehnerpotenzen;
+
+// Already checked digits[.digits][(e|E)[sign]digits]: with at most 19 significant digits and a
+// small power of ten both factors are exact, so one multiplication or division rounds once,
+// exactly as the full reader would. False leaves the text to the full reader.
+bool Genau_lesen(const char* p, const char* ende, long double& v) {
+  if constexpr (std::numeric_limits<long double>::digits != 64) {
+    return false;
+  } else {
+    std::uint64_t D = 0;
+    int ziffern = 0, nachkomma = 0;
+    bool im_bruch = false;
+    for (; p < ende && *p != 'e' && *p != 'E'; ++p) {
+      if (*p == '.') {
+        im_bruch = true;
+        continue;
+      }
+      if (D == 0 && *p == '0') {
+        if (im_bruch) ++nachkomma;
+        continue;
+      }
+      if (++ziffern > 19) return false;
+      D = D * 10 + static_cast<std::uint64_t>(*p - '0');
+      if (im_bruch) ++nachkomma;
+    }
+    int X = 0;
+    if (p < ende) {
+      ++p;
+      bool minus = false;
+      if (*p == '+' || *p == '-') minus = *p++ == '-';
+      if (ende - p > 4) return false;
+      for (; p < ende; ++p)
+        X = X * 10 + (*p - '0');
+      if (minus) X = -X;
+    }
+    const int k = X - nachkomma;
+    if (D == 0) {
+      v = 0;
+      return true;
+    }
+    if (k > 27 || k < -27) return false;
+    const long double d = static_cast<long double>(D);
+    v = k >= 0 ? d * exakte_zehnerpotenzen.wert[k] : d / exakte_zehnerpotenzen.wert[-k];
+    return true;
+  }
+}
+
 // Reads [blanks][sign]digits[.digits][(e|E)[sign]digits] covering the whole text. On failure
 // position is the 1-based index of the first character that does not fit.
 bool Dezimalzahl_lesen(const std::string& s, long double& wert, int& position) {
@@ -145,6 +201,11 @@ bool Dezimalzahl_lesen(const std::string& s, long double& wert, int& position) {
     return false;
   }
   long double v = 0;
+  if (Genau_lesen(s.data() + zahl_anfang, s.data() + n, v)) {
+    wert = negativ ? -v : v;
+    position = 0;
+    return true;
+  }
   auto r = std::from_chars(zahl.data(), zahl.data() + zahl.size(), v);
   if (r.ec != std::errc() || !std::isfinite(v)) {
     position = static_cast<int>(zahl_anfang + 1);
