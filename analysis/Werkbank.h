@@ -95,6 +95,10 @@ extern Werkbank_Zustand Werkbank;
 // Back to the start values (the record as freshly constructed).
 void Werkbank_zuruecksetzen();
 
+// The font of the text for the picture, as the record keeps it in single fields.
+TSchrift Werkbank_Textschrift();
+void Werkbank_Textschrift_setzen(const TSchrift& s);
+
 // Integration method code for an item of the integration list: 0 -> 3 (Gauss-Kronrod),
 // 1 -> 0, 2 -> 1, 3 -> 2, 4 and 5 -> 4; out-of-range items give the start code 3.
 int Integrationsmethode_aus_Listenposition(int item);

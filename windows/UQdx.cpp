@@ -209,18 +209,12 @@ void TForm1::Standard_Werte_einstellen() {
   if (QLineEdit* e = Feld("Edit_Text_in_Grafik")) {
     e->setText(Q(Werkbank.Grafiktext));
     e->resize(Werkbank.Textfeld_Breite, Werkbank.Textfeld_Hoehe);
-    TSchrift s;
-    s.Name = Werkbank.Textschrift;
-    s.Groesse = Werkbank.Textgroesse;
-    s.fett = Werkbank.Text_fett;
-    s.kursiv = Werkbank.Text_kursiv;
-    s.unterstrichen = Werkbank.Text_unterstrichen;
-    s.durchgestrichen = Werkbank.Text_durchgestrichen;
+    const TSchrift s = Werkbank_Textschrift();
     QFont schrift = TBild::Qt_Schrift(s);
     schrift.setPointSize(s.Groesse);
     e->setFont(schrift);
     QPalette p = e->palette();
-    p.setColor(QPalette::Text, Farbe(Werkbank.Textfarbe));
+    p.setColor(QPalette::Text, Farbe(s.Farbe));
     p.setColor(QPalette::Base, Qt::white);
     e->setPalette(p);
   }

@@ -14,18 +14,6 @@
 
 namespace {
 
-TSchrift Textschrift_aus_Werkbank() {
-  TSchrift s;
-  s.Name = Werkbank.Textschrift;
-  s.Groesse = Werkbank.Textgroesse;
-  s.fett = Werkbank.Text_fett;
-  s.kursiv = Werkbank.Text_kursiv;
-  s.unterstrichen = Werkbank.Text_unterstrichen;
-  s.durchgestrichen = Werkbank.Text_durchgestrichen;
-  s.Farbe = Werkbank.Textfarbe;
-  return s;
-}
-
 int Schriftstil(const TSchrift& s) {
   return (s.fett ? Schrift_fett : 0) | (s.kursiv ? Schrift_kursiv : 0) |
          (s.unterstrichen ? Schrift_unterstrichen : 0) |
@@ -35,7 +23,7 @@ int Schriftstil(const TSchrift& s) {
 }  // namespace
 
 void TForm1::Text_platzieren(int X, int Y) {
-  const TSchrift s = Textschrift_aus_Werkbank();
+  const TSchrift s = Werkbank_Textschrift();
   Text_schreiben(Image1->Bild, X, Y, Werkbank.Grafiktext, s.Name, s.Groesse, Pinsel_leer,
                  Schriftstil(s), s.Farbe);
 }
@@ -43,15 +31,9 @@ void TForm1::Text_platzieren(int X, int Y) {
 // The chooser opens with the current settings and whatever it holds when it closes becomes the
 // text font; the text field shows it as a preview.
 void TForm1::SpeedButton_FontAuswahlClick() {
-  TSchrift s = Textschrift_aus_Werkbank();
+  TSchrift s = Werkbank_Textschrift();
   Dialog().Schrift_waehlen(s);
-  Werkbank.Textschrift = s.Name;
-  Werkbank.Textgroesse = s.Groesse;
-  Werkbank.Text_fett = s.fett;
-  Werkbank.Text_kursiv = s.kursiv;
-  Werkbank.Text_unterstrichen = s.unterstrichen;
-  Werkbank.Text_durchgestrichen = s.durchgestrichen;
-  Werkbank.Textfarbe = s.Farbe;
+  Werkbank_Textschrift_setzen(s);
   if (QLineEdit* feld = Feld("Edit_Text_in_Grafik")) {
     feld->setFont(TBild::Qt_Schrift(s));
     QPalette p = feld->palette();
