@@ -13,17 +13,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "kos/UGrafik.h"
+
 namespace {
 
 const QString kTitel = QStringLiteral("Quadrix");
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-QColor Farbe_zu_QColor(TFarbe f) { return QColor(f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF); }
-
-TFarbe QColor_zu_Farbe(const QColor& c) {
-  return static_cast<TFarbe>(c.red()) | (static_cast<TFarbe>(c.green()) << 8) |
-         (static_cast<TFarbe>(c.blue()) << 16);
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
 }
 
 // Closes itself on the first key the user presses.
@@ -90,8 +87,8 @@ bool QtDialoge::Schrift_waehlen(TSchrift& schrift) {
   start.setUnderline(schrift.unterstrichen);
   start.setStrikeOut(schrift.durchgestrichen);
   bool ok = false;
-  QFont f = QFontDialog::getFont(&ok, start, QApplication::activeWindow(),
-                                 QStringLiteral("Schriftart"));
+  QFont f =
+      QFontDialog::getFont(&ok, start, QApplication::activeWindow(), QStringLiteral("Schriftart"));
   if (!ok) return false;
   schrift.Name = f.family().toStdString();
   schrift.Groesse = f.pointSize() > 0 ? f.pointSize() : schrift.Groesse;
@@ -143,10 +140,14 @@ void QtDialoge::Fortschritt(const std::string& text, int prozent) {
   fortschritt_->setValue(prozent);
 }
 
-void QtDialoge::Piep() { QApplication::beep(); }
+void QtDialoge::Piep() {
+  QApplication::beep();
+}
 
 void QtAblage::Text_setzen(const std::string& text) {
   QGuiApplication::clipboard()->setText(Q(text));
 }
 
-void QtAblage::Bild_setzen(const QImage& bild) { QGuiApplication::clipboard()->setImage(bild); }
+void QtAblage::Bild_setzen(const QImage& bild) {
+  QGuiApplication::clipboard()->setImage(bild);
+}

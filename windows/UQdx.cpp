@@ -65,10 +65,6 @@ constexpr const char* Anfangs_gesperrt[] = {
     "Edit_Iterationstiefe",
 };
 
-QColor Farbe(TFarbe f) {
-  return Farbe_zu_QColor(f);
-}
-
 }  // namespace
 
 // ---- creation ------------------------------------------------------------------------------
@@ -214,7 +210,7 @@ void TForm1::Standard_Werte_einstellen() {
     schrift.setPointSize(s.Groesse);
     e->setFont(schrift);
     QPalette p = e->palette();
-    p.setColor(QPalette::Text, Farbe(s.Farbe));
+    p.setColor(QPalette::Text, Farbe_zu_QColor(s.Farbe));
     p.setColor(QPalette::Base, Qt::white);
     e->setPalette(p);
   }
@@ -339,7 +335,7 @@ void TForm1::Farbfeld_setzen(const char* panel, TFarbe farbe) {
   QWidget* w = Element(panel);
   if (!w) return;
   QPalette p = w->palette();
-  p.setColor(QPalette::Window, Farbe(farbe));
+  p.setColor(QPalette::Window, Farbe_zu_QColor(farbe));
   w->setPalette(p);
   w->update();
 }
