@@ -621,22 +621,34 @@ Eintrag& Eintrag_suchen(const std::string& term) {
   return e;
 }
 
+// Cache key test on every evaluation: whole words, the last one overlapping the one before, so
+// that no text length needs a byte loop.
 inline bool gleich(const std::string& a, const std::string& b) {
   const std::size_t n = a.size();
   if (n != b.size()) return false;
   const char* p = a.data();
   const char* q = b.data();
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
+  if (n >= 8) {
     std::uint64_t u, v;
-    std::memcpy(&u, p + i, 8);
-    std::memcpy(&v, q + i, 8);
-    if (u != v) return false;
+    for (std::size_t i = 0; i + 8 < n; i += 8) {
+      std::memcpy(&u, p + i, 8);
+      std::memcpy(&v, q + i, 8);
+      if (u != v) return false;
+    }
+    std::memcpy(&u, p + n - 8, 8);
+    std::memcpy(&v, q + n - 8, 8);
+    return u == v;
   }
-  for (; i < n; ++i) {
-    if (p[i] != q[i]) return false;
+  if (n >= 4) {
+    std::uint32_t u1, v1, u2, v2;
+    std::memcpy(&u1, p, 4);
+    std::memcpy(&v1, q, 4);
+    std::memcpy(&u2, p + n - 4, 4);
+    std::memcpy(&v2, q + n - 4, 4);
+    return u1 == v1 && u2 == v2;
   }
-  return true;
+  // 0 to 3 characters: the first, middle and last cover them all.
+  return n == 0 || (p[0] == q[0] && p[n / 2] == q[n / 2] && p[n - 1] == q[n - 1]);
 }
 
 inline Eintrag& Eintrag_fuer(const std::string& term) {

@@ -249,3 +249,26 @@ TEST_F(Schnellweg, TiefeSchachtelungBleibtHeil) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Schnellweg, TermeGleicherLaengeMitEinemAnderenZeichen) {
+  // Texts of one length that differ in a single place, at every place and for every length
+  // from 1 to 24, evaluated in turn: each must give its own value, never its neighbour's.
+  for (std::size_t laenge = 1; laenge <= 24; ++laenge) {
+    for (std::size_t stelle = 0; stelle < laenge; ++stelle) {
+      // "1111...1" with a 2 at `stelle`: a plain number whose value is known.
+      std::string a(laenge, '1');
+      std::string b = a;
+      b[stelle] = '2';
+      const long double wert_a = std::stold(a);
+      const long double wert_b = std::stold(b);
+      for (int runde = 0; runde < 2; ++runde) {
+        EXPECT_EQ(Term_auswerten(a, 0, 0), wert_a) << a;
+        EXPECT_EQ(Term_auswerten(b, 0, 0), wert_b) << b;
+      }
+    }
+  }
+}
+
+}  // namespace
