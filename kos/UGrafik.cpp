@@ -109,6 +109,29 @@ double Winkel(double cx, double cy, double x, double y) {
   return w;
 }
 
+// Where an arc or a pie lies: its box without the right and bottom edge, and the sweep from the
+// radial through (x3, y3) counter-clockwise to the one through (x4, y4), both in 1/16 degree.
+// false for a box without area, which draws nothing.
+struct TBogenlage {
+  QRectF rahmen;
+  int start = 0, spanne = 0;
+};
+
+bool Bogenlage_bestimmen(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                         TBogenlage& lage) {
+  if (x1 > x2) std::swap(x1, x2);
+  if (y1 > y2) std::swap(y1, y2);
+  if (x2 <= x1 || y2 <= y1) return false;
+  const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+  const double a = Winkel(cx, cy, x3, y3);
+  double span = Winkel(cx, cy, x4, y4) - a;
+  if (span <= 0) span += 360.0;
+  lage.rahmen = QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+  lage.start = static_cast<int>(std::lround(a * 16));
+  lage.spanne = static_cast<int>(std::lround(span * 16));
+  return true;
+}
+
 // Bresenham keeps coordinates in int; far-away end points are pulled in along the line first.
 constexpr long long kLinienGrenze = 1LL << 24;
 
@@ -421,33 +444,21 @@ void TBild::Polygon(const std::vector<QPoint>& punkte) {
 }
 
 void TBild::Bogen(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (x1 > x2) std::swap(x1, x2);
-  if (y1 > y2) std::swap(y1, y2);
-  if (x2 <= x1 || y2 <= y1) return;
-  const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
-  const double a = Winkel(cx, cy, x3, y3);
-  double span = Winkel(cx, cy, x4, y4) - a;
-  if (span <= 0) span += 360.0;
+  TBogenlage lage;
+  if (!Bogenlage_bestimmen(x1, y1, x2, y2, x3, y3, x4, y4, lage)) return;
   QPainter p(&bild_);
   painter_einrichten(p, false);
-  p.drawArc(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a * 16)),
-            static_cast<int>(std::lround(span * 16)));
+  p.drawArc(lage.rahmen, lage.start, lage.spanne);
   p.end();
   geaendert();
 }
 
 void TBild::Torte(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (x1 > x2) std::swap(x1, x2);
-  if (y1 > y2) std::swap(y1, y2);
-  if (x2 <= x1 || y2 <= y1) return;
-  const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
-  const double a = Winkel(cx, cy, x3, y3);
-  double span = Winkel(cx, cy, x4, y4) - a;
-  if (span <= 0) span += 360.0;
+  TBogenlage lage;
+  if (!Bogenlage_bestimmen(x1, y1, x2, y2, x3, y3, x4, y4, lage)) return;
   QPainter p(&bild_);
   painter_einrichten(p, true);
-  p.drawPie(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a * 16)),
-            static_cast<int>(std::lround(span * 16)));
+  p.drawPie(lage.rahmen, lage.start, lage.spanne);
   p.end();
   geaendert();
 }
