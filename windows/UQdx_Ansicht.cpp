@@ -94,30 +94,24 @@ void Bildgroesse_setzen(TForm1& form, int N, int M) {
   KOS.yscl = Skala_ueber_Feld(form, "Edit_yscl", (KOS.yo - KOS.yu) / M);
 }
 
-void Bildbreite(TForm1& form, bool groesser) {
-  int N = KOS.Bildbreite_cm;
-  long double von = KOS.xli, bis = KOS.xre;
-  if (!Bildgroesse_aendern(groesser, N, von, bis)) return;
-  form.Text_setzen("Edit_Bildbreite", std::to_string(N));
-  KOS.xli = von;
-  KOS.xre = bis;
-  form.Text_setzen("Edit_xa", Gleitkomma_Text(von));
-  form.Text_setzen("Edit_xe", Gleitkomma_Text(bis));
-  Bildgroesse_setzen(form, N, KOS.Bildtiefe_cm);
-  form.Haken_setzen("CheckBox_loeschen", true);
-  form.SpeedButton_PlotClick();
-}
-
-void Bildtiefe(TForm1& form, bool groesser) {
-  int M = KOS.Bildtiefe_cm;
-  long double von = KOS.yu, bis = KOS.yo;
-  if (!Bildgroesse_aendern(groesser, M, von, bis)) return;
-  form.Text_setzen("Edit_Bildtiefe", std::to_string(M));
-  KOS.yu = von;
-  KOS.yo = bis;
-  form.Text_setzen("Edit_ya", Gleitkomma_Text(von));
-  form.Text_setzen("Edit_ye", Gleitkomma_Text(bis));
-  Bildgroesse_setzen(form, KOS.Bildbreite_cm, M);
+// One centimetre more or less picture width (breite) or depth; the axis along that side keeps its
+// scale, so its bounds and fields change with it.
+void Bildseite_aendern(TForm1& form, bool breite, bool groesser) {
+  int cm = breite ? KOS.Bildbreite_cm : KOS.Bildtiefe_cm;
+  long double& kos_von = breite ? KOS.xli : KOS.yu;
+  long double& kos_bis = breite ? KOS.xre : KOS.yo;
+  long double von = kos_von, bis = kos_bis;
+  if (!Bildgroesse_aendern(groesser, cm, von, bis)) return;
+  form.Text_setzen(breite ? "Edit_Bildbreite" : "Edit_Bildtiefe", std::to_string(cm));
+  kos_von = von;
+  kos_bis = bis;
+  form.Text_setzen(breite ? "Edit_xa" : "Edit_ya", Gleitkomma_Text(von));
+  form.Text_setzen(breite ? "Edit_xe" : "Edit_ye", Gleitkomma_Text(bis));
+  if (breite) {
+    Bildgroesse_setzen(form, cm, KOS.Bildtiefe_cm);
+  } else {
+    Bildgroesse_setzen(form, KOS.Bildbreite_cm, cm);
+  }
   form.Haken_setzen("CheckBox_loeschen", true);
   form.SpeedButton_PlotClick();
 }
@@ -164,16 +158,16 @@ void TForm1::SpeedButton_StandardwerteClick() {
 }
 
 void TForm1::SpeedButton_Bildbreite_groesserClick() {
-  Bildbreite(*this, true);
+  Bildseite_aendern(*this, true, true);
 }
 void TForm1::SpeedButton_Bildbreite_kleinerClick() {
-  Bildbreite(*this, false);
+  Bildseite_aendern(*this, true, false);
 }
 void TForm1::SpeedButton_Bildtiefe_groesserClick() {
-  Bildtiefe(*this, true);
+  Bildseite_aendern(*this, false, true);
 }
 void TForm1::SpeedButton_Bildtiefe_kleinerClick() {
-  Bildtiefe(*this, false);
+  Bildseite_aendern(*this, false, false);
 }
 
 void TForm1::SpeedButton_Zoom_inClick() {
