@@ -119,6 +119,9 @@ struct Programm {
   std::vector<Befehl> code;
   std::vector<long double> stapel;
   bool braucht_toleranz = false;
+  // The tolerance of the current run; stays 0 for terms that never ask for it, so that those
+  // runs do not store a value nobody reads.
+  long double tol = 0;
 };
 
 // A part read so far: a constant not yet written into the program, or code leaving its value
@@ -407,7 +410,7 @@ inline long double Ganze_Potenz_anwenden(long double basis, int n, long double e
 }
 
 long double Ausfuehren(Programm& p, const long double& x, const long double& k) {
-  const long double tol = p.braucht_toleranz ? Toleranz_aktuell() : 0;
+  if (p.braucht_toleranz) p.tol = Toleranz_aktuell();
   Fehler = Sprung = Sgn_Null = Knick = false;
   long double* sp = p.stapel.data();
   long double acc = 0;
@@ -569,7 +572,7 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
       }
       case FUNK: {
         long double w = 0;
-        if (!Funktion_anwenden(b->schluessel, acc, tol, w)) return Ergebnis_bei_Fehler;
+        if (!Funktion_anwenden(b->schluessel, acc, p.tol, w)) return Ergebnis_bei_Fehler;
         acc = w;
         break;
       }
@@ -659,9 +662,20 @@ inline Eintrag& Eintrag_fuer(const std::string& term) {
 
 }  // namespace
 
+namespace {
+
+// Out of line and by reference: a direct tail call to the reader would make every compiled run
+// copy its two arguments first.
+[[gnu::noipa]] long double Referenz_lesen(const std::string& term, const long double& x,
+                                          const long double& k) {
+  return Term_auswerten_Referenz(term, x, k);
+}
+
+}  // namespace
+
 long double Term_auswerten(const std::string& term, long double x, long double k) {
   Eintrag& e = Eintrag_fuer(term);
-  if (e.referenz) return Term_auswerten_Referenz(term, x, k);
+  if (e.referenz) return Referenz_lesen(term, x, k);
   return Ausfuehren(e.programm, x, k);
 }
 
