@@ -60,7 +60,7 @@ void Tabelle::Zelle_setzen(int spalte, int zeile, const std::string& text) {
 TZellbereich Tabelle::Auswahl() const {
   if (spalte_ < 1 || zeile_ < 1 || anker_spalte_ < 1 || anker_zeile_ < 1) return TZellbereich{};
   return TZellbereich{std::min(spalte_, anker_spalte_), std::min(zeile_, anker_zeile_),
-                  std::max(spalte_, anker_spalte_), std::max(zeile_, anker_zeile_)};
+                      std::max(spalte_, anker_spalte_), std::max(zeile_, anker_zeile_)};
 }
 
 bool Tabelle::Gehe_zu(int spalte, int zeile) {
@@ -420,7 +420,12 @@ bool Taste_verarbeiten(Tabelle& t, int taste) {
 
 // ---- fraction and decimal sweeps --------------------------------------------------------------
 
-void Tabelle_als_Bruch(Tabelle& t) {
+namespace {
+
+// Every filled cell of the table body through umwandeln(text), which says whether the cell gets
+// the changed text.
+template <class Umwandeln>
+void Zellen_umschreiben(Tabelle& t, Umwandeln umwandeln) {
   Tabelle::Sammler sammler(t);
   std::string text;
   for (int r = 1; r <= Letzte_Zeile; ++r) {
@@ -428,23 +433,22 @@ void Tabelle_als_Bruch(Tabelle& t) {
       const std::string& alt = t.Zelle(c, r);
       if (alt.empty()) continue;
       text = alt;
-      if (Zelltext_als_Bruch(text)) t.Zelle_setzen(c, r, text);
+      if (umwandeln(text)) t.Zelle_setzen(c, r, text);
     }
   }
 }
 
+}  // namespace
+
+void Tabelle_als_Bruch(Tabelle& t) {
+  Zellen_umschreiben(t, Zelltext_als_Bruch);
+}
+
 void Tabelle_als_Dezimal(Tabelle& t) {
-  Tabelle::Sammler sammler(t);
-  std::string text;
-  for (int r = 1; r <= Letzte_Zeile; ++r) {
-    for (int c = 1; c <= Letzte_Spalte; ++c) {
-      const std::string& alt = t.Zelle(c, r);
-      if (alt.empty()) continue;
-      text = alt;
-      Zelltext_als_Dezimal(text);
-      t.Zelle_setzen(c, r, text);
-    }
-  }
+  Zellen_umschreiben(t, [](std::string& text) {
+    Zelltext_als_Dezimal(text);
+    return true;
+  });
 }
 
 // ---- button actions ---------------------------------------------------------------------------
