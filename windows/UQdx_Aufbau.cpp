@@ -113,18 +113,12 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
       w = p;
       break;
     }
-    case Elementart::Muster: {
-      auto* b = new Bildflaeche(e.b, e.h, eltern);
-      b->Bild.Links = e.x;
-      b->Bild.Oben = e.y;
-      w = b;
-      break;
-    }
+    case Elementart::Muster:
     case Elementart::Bild: {
       auto* b = new Bildflaeche(e.b, e.h, eltern);
       b->Bild.Links = e.x;
       b->Bild.Oben = e.y;
-      Image1 = b;
+      if (e.art == Elementart::Bild) Image1 = b;
       w = b;
       break;
     }
