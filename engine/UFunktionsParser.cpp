@@ -487,6 +487,8 @@ int Reduzieren(long double a, long double& r) {
   return static_cast<int>(static_cast<long long>(k) & 3);
 }
 
+}  // namespace
+
 long double Sinus(long double a) {
   if (std::fabs(a) >= ZWEI_HOCH_63) return 0;
   if (std::fabs(a) <= 0.78L || std::fabs(a) >= REDUKTION_BIS) return std::sin(a);
@@ -518,6 +520,8 @@ long double Kosinus(long double a) {
       return std::sin(r);
   }
 }
+
+namespace {
 
 // NaN when the tangent cannot be computed (pole met exactly, or argument out of range).
 long double Tangens(long double a) {

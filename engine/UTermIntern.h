@@ -93,6 +93,10 @@ long double Verknuepfen(char op, long double l, long double r);
 // from the random generator. Returns false when the interpretation has to end at once.
 bool Funktion_anwenden(int schluessel, long double a, long double tol, long double& wert);
 
+// Sine and cosine as the function calls compute them for a finite argument.
+long double Sinus(long double a);
+long double Kosinus(long double a);
+
 // Value handed to the caller at the end of an interpretation.
 long double Endwert(long double v);
 

@@ -84,6 +84,11 @@ enum Op : std::uint8_t {
   PK_RSUB_C,
   PK_RDIV_C,
   PK_POWI,
+  // Function calls whose ordinary case needs no fault, flag or tolerance: done in place, the
+  // rest goes through the general call like FUNK.
+  FUNK_WURZEL,
+  FUNK_SIN,
+  FUNK_COS,
 };
 
 // Position of an operation with a constant within a group of fused instructions; -1 if none.
@@ -384,7 +389,11 @@ class Uebersetzer {
       if (gut) return {true, w};
     }
     if (a.konst) Laden(LADE_C, a.c);
-    Ausgeben({FUNK, schluessel, 0, 0});
+    Op op = FUNK;
+    if (schluessel == F_SQRT) op = FUNK_WURZEL;
+    if (schluessel == F_SIN) op = FUNK_SIN;
+    if (schluessel == F_COS) op = FUNK_COS;
+    Ausgeben({op, schluessel, 0, 0});
     if (!Funktion_ist_rein(schluessel)) p_.braucht_toleranz = true;
     return Code();
   }
@@ -570,6 +579,24 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
         acc = Verknuepfen('^', b->c, acc);
         break;
       }
+      case FUNK_WURZEL:
+        if (endlich(acc) && !(acc < 0)) {
+          acc = std::sqrt(acc);
+          break;
+        }
+        [[fallthrough]];
+      case FUNK_SIN:
+        if (b->op == FUNK_SIN && endlich(acc)) {
+          acc = Sinus(acc);
+          break;
+        }
+        [[fallthrough]];
+      case FUNK_COS:
+        if (b->op == FUNK_COS && endlich(acc)) {
+          acc = Kosinus(acc);
+          break;
+        }
+        [[fallthrough]];
       case FUNK: {
         long double w = 0;
         if (!Funktion_anwenden(b->schluessel, acc, p.tol, w)) return Ergebnis_bei_Fehler;

@@ -272,3 +272,51 @@ TEST_F(Schnellweg, TermeGleicherLaengeMitEinemAnderenZeichen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Schnellweg, WurzelSinusKosinusAnDenRaendern) {
+  // The calls done in place must behave like the general call at every edge: negative and
+  // signed-zero radicands, the reduction bounds of sine and cosine, huge and overflowing
+  // arguments, and faults met before the call.
+  const std::vector<std::string> terme = {"w(x)",     "sqrt(x)",    "sin(x)",   "cos(x)",
+                                          "sin(x)/x", "w(x²+1)",    "cos(x^2)", "sqrt(x-2)",
+                                          "sin(1/x)", "cos(ln(x))", "w(w(x))",  "sin(x)+cos(x)k"};
+  const long double pi_viertel = 0.785398163397448309616L;
+  const std::vector<long double> xs = {0,
+                                       -0.0L,
+                                       -1,
+                                       1,
+                                       2,
+                                       1E-4000L,
+                                       -1E-4000L,
+                                       0.78L,
+                                       -0.78L,
+                                       std::nextafter(0.78L, 1.0L),
+                                       pi_viertel,
+                                       -pi_viertel,
+                                       16777216.0L,
+                                       std::nextafter(16777216.0L, 0.0L),
+                                       9223372036854775808.0L,
+                                       std::nextafter(9223372036854775808.0L, 0.0L),
+                                       1E300L,
+                                       1E4000L,
+                                       -1E4000L,
+                                       100.5L,
+                                       -3.14159L};
+  for (const std::string& term : terme) {
+    ASSERT_TRUE(Term_schnell_uebersetzbar(term)) << term;
+    for (const long double x : xs) {
+      for (const bool marken : {false, true}) {
+        const Beobachtung r = Beobachten(false, term, x, 0.5L, 11, marken);
+        const Beobachtung s = Beobachten(true, term, x, 0.5L, 11, marken);
+        EXPECT_TRUE(gleiche_bits(r.wert, s.wert) && r.fehler == s.fehler && r.text == s.text &&
+                    r.sprung == s.sprung && r.sgn_null == s.sgn_null && r.knick == s.knick)
+            << term << " x=" << static_cast<double>(x) << ": " << static_cast<double>(r.wert)
+            << " '" << r.text << "' / " << static_cast<double>(s.wert) << " '" << s.text << "'";
+      }
+    }
+  }
+}
+
+}  // namespace
