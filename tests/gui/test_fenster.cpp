@@ -19,6 +19,7 @@
 #include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
 #include "engine/UMatheBasisOp.h"
+#include "hauptfenster.h"
 #include "kos/U_KOS.h"
 #include "support/SkriptDialoge.h"
 #include "windows/Bildflaeche.h"
@@ -27,30 +28,8 @@
 #include "windows/Unit4_2D_Abb.h"
 #include "windows/Unit5_Baumdiag.h"
 
-namespace {
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = QApplication::instance()
-                                 ? static_cast<QApplication*>(QApplication::instance())
-                                 : new QApplication(argc, argv);
-  return *app;
-}
-
-}  // namespace
-
-class Fenster : public ::testing::Test {
+class Fenster : public Hauptfenster_Test {
  protected:
-  static void SetUpTestSuite() {
-    App();
-    form = new TForm1();
-  }
-  static void TearDownTestSuite() {
-    delete form;
-    form = nullptr;
-  }
   // Every test starts from the start values, as after the reset button.
   void SetUp() override { form->Standard_Werte_einstellen(); }
 
@@ -61,11 +40,7 @@ class Fenster : public ::testing::Test {
     QByteArray handler = QByteArray(feld) + "Exit";
     ASSERT_TRUE(QMetaObject::invokeMethod(form, handler.constData(), Qt::DirectConnection)) << feld;
   }
-
-  static TForm1* form;
 };
-
-TForm1* Fenster::form = nullptr;
 
 TEST_F(Fenster, Fenster_hat_Titel_Groesse_und_Seitenfenster) {
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Quadrix V4.45"));
@@ -710,7 +685,7 @@ TEST_F(Fenster, Startwerte_der_Werkbank) {
 
 // A freshly built window is the started program: f is switched on and a picture is painted.
 TEST(Fensterstart, Neues_Fenster_zeigt_f_und_das_Koordinatensystem) {
-  App();
+  Anwendung();
   TForm1 neu;
   EXPECT_TRUE(neu.Haken("CheckBox_Schar_f_zeichnen"));
   EXPECT_TRUE(Werkbank.Kurve_zeichnen[Kurve_f]);
@@ -739,7 +714,7 @@ TEST_F(Fenster, Termfeld_entfernt_Leerzeichen_und_prueft) {
   EXPECT_TRUE(d.meldungen.empty());
   Eingeben("Edit_gSchar", "2*(x+");
   EXPECT_EQ(d.meldungen.size(), 1u);
-  App().processEvents();
+  Anwendung().processEvents();
   EXPECT_EQ(form->fokus_zurueck_, "");  // the term fields take the focus back themselves
 }
 
@@ -920,13 +895,13 @@ TEST_F(Fenster, Tasten_werden_je_nach_Feldart_gefiltert) {
 TEST_F(Fenster, Pfeiltasten_wandern_zwischen_den_Termen) {
   form->show();
   form->activateWindow();
-  App().processEvents();
+  Anwendung().processEvents();
   auto Taste = [](const char* feld, int taste) {
     form->Feld(feld)->setFocus();
-    App().processEvents();
+    Anwendung().processEvents();
     QKeyEvent e(QEvent::KeyPress, taste, Qt::NoModifier);
     QApplication::sendEvent(form->Feld(feld), &e);
-    App().processEvents();
+    Anwendung().processEvents();
     QWidget* f = QApplication::focusWidget();
     return f ? f->objectName().toStdString() : std::string();
   };
@@ -1374,16 +1349,16 @@ TEST_F(Fenster, Ereignisse_erreichen_die_Handler_ueber_ihren_Namen) {
 }
 
 TEST(Fensterstart, Abbau_mit_Fokus_in_einem_Feld_ruft_keinen_Handler) {
-  App();
+  Anwendung();
   auto* neu = new TForm1();
   neu->show();
   neu->activateWindow();
   neu->Feld("Edit_delta_x")->setText("1/0");
   neu->Feld("Edit_delta_x")->setFocus();
-  App().processEvents();
+  Anwendung().processEvents();
   SkriptDialoge d;
   delete neu;
-  App().processEvents();
+  Anwendung().processEvents();
   EXPECT_EQ(d.piepse, 0);
   EXPECT_TRUE(d.meldungen.empty());
 }

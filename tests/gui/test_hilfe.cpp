@@ -14,16 +14,10 @@
 #include <QTextBlock>
 #include <cmath>
 
+#include "hauptfenster.h"
 #include "windows/Unit2_Help.h"
 
 namespace {
-
-void Anwendung_sicherstellen() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 struct Abschnitt {
   QString Ueberschrift;
@@ -56,7 +50,7 @@ std::vector<Abschnitt> Abschnitte(const QStringList& zeilen) {
 class HilfeFenster : public ::testing::Test {
  protected:
   void SetUp() override {
-    Anwendung_sicherstellen();
+    Anwendung();
     form = std::make_unique<TForm2>();
     form->show();
     QApplication::processEvents();

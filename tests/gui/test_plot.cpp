@@ -10,7 +10,7 @@
 namespace {
 
 TEST(Startbild, ZeigtFImFuenfMillimeterRaster) {
-  Plot_App();
+  Anwendung();
   SkriptDialoge d;
   TForm1 fenster;
   const TBild& bild = fenster.Image1->Bild;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/KOS.h"
+#include "hauptfenster.h"
 #include "kos/UGrafik.h"
 #include "kos/U_Ansicht.h"
 #include "kos/U_KOS.h"
@@ -19,26 +20,8 @@
 #include "windows/Bildflaeche.h"
 #include "windows/UQdx.h"
 
-inline QApplication& Plot_App() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = QApplication::instance()
-                                 ? static_cast<QApplication*>(QApplication::instance())
-                                 : new QApplication(argc, argv);
-  return *app;
-}
-
-class Plotfenster : public ::testing::Test {
+class Plotfenster : public Hauptfenster_Test {
  protected:
-  static void SetUpTestSuite() {
-    Plot_App();
-    form = new TForm1();
-  }
-  static void TearDownTestSuite() {
-    delete form;
-    form = nullptr;
-  }
   void SetUp() override {
     SkriptDialoge d;
     d.antworten_frage.push_back(true);
@@ -81,8 +64,6 @@ class Plotfenster : public ::testing::Test {
     QDir().mkpath(QString::fromLocal8Bit(ordner));
     Bild().Bild().save(QString::fromLocal8Bit(ordner) + "/" + name + ".png");
   }
-
-  static inline TForm1* form = nullptr;
 };
 
 constexpr TFarbe kBlau = 0xFF0000;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "hauptfenster.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "windows/StringGridView.h"
@@ -20,16 +21,6 @@
 #include "windows/UQdx.h"
 
 namespace {
-
-QApplication& Anwendung() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = QApplication::instance()
-                                 ? static_cast<QApplication*>(QApplication::instance())
-                                 : new QApplication(argc, argv);
-  return *app;
-}
 
 std::string Text(const QAbstractItemModel* m, int zeile, int spalte) {
   return m->data(m->index(zeile, spalte)).toString().toStdString();
@@ -297,16 +288,8 @@ TEST_F(Tabellenansicht, EckeLinksOben) {
 
 // ---- the buttons of the main window -----------------------------------------------------------
 
-class Tabellenknoepfe : public ::testing::Test {
+class Tabellenknoepfe : public Hauptfenster_Test {
  protected:
-  static void SetUpTestSuite() {
-    Anwendung();
-    form = new TForm1();
-  }
-  static void TearDownTestSuite() {
-    delete form;
-    form = nullptr;
-  }
   void SetUp() override {
     Tabelle_leeren(Zahlentabelle);
     Markierung_aufheben(Zahlentabelle);
@@ -328,12 +311,9 @@ class Tabellenknoepfe : public ::testing::Test {
                                    QItemSelectionModel::ClearAndSelect);
   }
 
-  static TForm1* form;
   StringGridView* view = nullptr;
   QAbstractItemModel* m = nullptr;
 };
-
-TForm1* Tabellenknoepfe::form = nullptr;
 
 TEST_F(Tabellenknoepfe, TabelleNachDemStartEingerichtet) {
   EXPECT_EQ(m->rowCount(), 1501);
