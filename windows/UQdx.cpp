@@ -363,58 +363,62 @@ bool TForm1::Zahlfeld_lesen(const char* feld, long double& ziel) {
 }
 
 namespace {
-// Tick spacing of one centimetre for the given range and picture size.
-long double Zentimeterschritt(long double von, long double bis, int cm) {
+// Tick spacing of one centimetre along the x axis (or the y axis) of the current view.
+long double Zentimeterschritt(bool x_achse) {
+  const long double von = x_achse ? KOS.xli : KOS.yu;
+  const long double bis = x_achse ? KOS.xre : KOS.yo;
+  const int cm = x_achse ? KOS.Bildbreite_cm : KOS.Bildtiefe_cm;
   return (bis - von) / (cm > 0 ? cm : 1);
 }
 }  // namespace
 
+// A new bound makes the scale of its axis one centimetre again.
+bool TForm1::Grenze_lesen(const char* feld, long double& grenze, bool x_achse) {
+  if (!Zahlfeld_lesen(feld, grenze)) return false;
+  long double& skala = x_achse ? KOS.xscl : KOS.yscl;
+  skala = Zentimeterschritt(x_achse);
+  Text_setzen(x_achse ? "Edit_xscl" : "Edit_yscl", Gleitkomma_Text(skala));
+  return true;
+}
+
+// Ticks closer than half a centimetre would run into each other: back to one centimetre.
+void TForm1::Skala_lesen(bool x_achse) {
+  const char* feld = x_achse ? "Edit_xscl" : "Edit_yscl";
+  long double& skala = x_achse ? KOS.xscl : KOS.yscl;
+  if (!Zahlfeld_lesen(feld, skala)) return;
+  const long double cm = Zentimeterschritt(x_achse);
+  if (skala < cm / 2) {
+    Dialog().Meldung(x_achse ? "Fehler:  xSk zu klein" : "Fehler:  ySk zu klein");
+    skala = cm;
+    Text_setzen(feld, Gleitkomma_Text(skala));
+    Fokus_zurueck(Feld(feld));
+  }
+}
+
 void TForm1::Edit_xaExit() {
-  if (!Zahlfeld_lesen("Edit_xa", KOS.xli)) return;
-  KOS.xscl = Zentimeterschritt(KOS.xli, KOS.xre, KOS.Bildbreite_cm);
-  Text_setzen("Edit_xscl", Gleitkomma_Text(KOS.xscl));
-  Werkbank.xaSchar = Werkbank.xaSchar_g = Werkbank.xaSchar_h = KOS.xli;
+  if (Grenze_lesen("Edit_xa", KOS.xli, true))
+    Werkbank.xaSchar = Werkbank.xaSchar_g = Werkbank.xaSchar_h = KOS.xli;
 }
 
 void TForm1::Edit_xeExit() {
-  if (!Zahlfeld_lesen("Edit_xe", KOS.xre)) return;
-  KOS.xscl = Zentimeterschritt(KOS.xli, KOS.xre, KOS.Bildbreite_cm);
-  Text_setzen("Edit_xscl", Gleitkomma_Text(KOS.xscl));
-  Werkbank.xeSchar = Werkbank.xeSchar_g = Werkbank.xeSchar_h = KOS.xre;
+  if (Grenze_lesen("Edit_xe", KOS.xre, true))
+    Werkbank.xeSchar = Werkbank.xeSchar_g = Werkbank.xeSchar_h = KOS.xre;
 }
 
 void TForm1::Edit_yaExit() {
-  if (!Zahlfeld_lesen("Edit_ya", KOS.yu)) return;
-  KOS.yscl = Zentimeterschritt(KOS.yu, KOS.yo, KOS.Bildtiefe_cm);
-  Text_setzen("Edit_yscl", Gleitkomma_Text(KOS.yscl));
+  Grenze_lesen("Edit_ya", KOS.yu, false);
 }
 
 void TForm1::Edit_yeExit() {
-  if (!Zahlfeld_lesen("Edit_ye", KOS.yo)) return;
-  KOS.yscl = Zentimeterschritt(KOS.yu, KOS.yo, KOS.Bildtiefe_cm);
-  Text_setzen("Edit_yscl", Gleitkomma_Text(KOS.yscl));
+  Grenze_lesen("Edit_ye", KOS.yo, false);
 }
 
 void TForm1::Edit_xsclExit() {
-  if (!Zahlfeld_lesen("Edit_xscl", KOS.xscl)) return;
-  long double cm = Zentimeterschritt(KOS.xli, KOS.xre, KOS.Bildbreite_cm);
-  if (KOS.xscl < cm / 2) {
-    Dialog().Meldung("Fehler:  xSk zu klein");
-    KOS.xscl = cm;
-    Text_setzen("Edit_xscl", Gleitkomma_Text(KOS.xscl));
-    Fokus_zurueck(Feld("Edit_xscl"));
-  }
+  Skala_lesen(true);
 }
 
 void TForm1::Edit_ysclExit() {
-  if (!Zahlfeld_lesen("Edit_yscl", KOS.yscl)) return;
-  long double cm = Zentimeterschritt(KOS.yu, KOS.yo, KOS.Bildtiefe_cm);
-  if (KOS.yscl < cm / 2) {
-    Dialog().Meldung("Fehler:  ySk zu klein");
-    KOS.yscl = cm;
-    Text_setzen("Edit_yscl", Gleitkomma_Text(KOS.yscl));
-    Fokus_zurueck(Feld("Edit_yscl"));
-  }
+  Skala_lesen(false);
 }
 
 void TForm1::Edit_xaChange() {
@@ -605,8 +609,8 @@ void TForm1::Edit_yParamKeyDown(int taste) {
 
 // ---- axis switches ---------------------------------------------------------------------------
 
-void TForm1::CheckBox_xAchseClick() {
-  KOS.xAchse_zeigen = Haken("CheckBox_xAchse");
+// Ticks, numbers and thick axes need an axis: with neither shown they go off.
+void TForm1::Achsen_aus_folgen() {
   if (!KOS.xAchse_zeigen && !KOS.yAchse_zeigen) {
     Haken_setzen("CheckBox_Zahlen_an_Achsen", false);
     Haken_setzen("CheckBox_Skalierung", false);
@@ -614,13 +618,14 @@ void TForm1::CheckBox_xAchseClick() {
   }
 }
 
+void TForm1::CheckBox_xAchseClick() {
+  KOS.xAchse_zeigen = Haken("CheckBox_xAchse");
+  Achsen_aus_folgen();
+}
+
 void TForm1::CheckBox_yAchseClick() {
   KOS.yAchse_zeigen = Haken("CheckBox_yAchse");
-  if (!KOS.xAchse_zeigen && !KOS.yAchse_zeigen) {
-    Haken_setzen("CheckBox_Zahlen_an_Achsen", false);
-    Haken_setzen("CheckBox_Skalierung", false);
-    Haken_setzen("CheckBox_Achsen_dick", false);
-  }
+  Achsen_aus_folgen();
 }
 
 void TForm1::CheckBox_SkalierungClick() {

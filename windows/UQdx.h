@@ -254,6 +254,9 @@ class TForm1 : public QWidget {
   void Spaltenbreite_anpassen();
   bool Zahlfeld_lesen(const char* feld, long double& ziel);
   void Fokus_zurueck(QWidget* feld);
+  bool Grenze_lesen(const char* feld, long double& grenze, bool x_achse);
+  void Skala_lesen(bool x_achse);
+  void Achsen_aus_folgen();
   void Element_erzeugen(const struct TSteuerelement& e);
   int Handler_suchen(const QByteArray& name) const;
 
