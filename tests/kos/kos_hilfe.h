@@ -1,6 +1,8 @@
 #pragma once
 // Shared helpers of the picture tests: start values, pixel search, picture output.
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QString>
 #include <cstdlib>
@@ -56,5 +58,12 @@ inline std::string Ausgabeordner() {
   const char* o = std::getenv("QDX_TEST_OUT");
   return (o != nullptr && *o != 0) ? std::string(o) : std::string("/tmp");
 }
+
+// Starts and ends every test with the start values, so no test hands its settings on.
+class Mit_Startwerten : public ::testing::Test {
+ protected:
+  void SetUp() override { Startwerte(); }
+  void TearDown() override { Startwerte(); }
+};
 
 }  // namespace kos_test

@@ -17,11 +17,7 @@ constexpr TFarbe S = 0x000000;
 constexpr TFarbe RASTER = 0xD6D6D6;
 constexpr TFarbe GROB = 0xB6B6B6;
 
-class KOSTest : public ::testing::Test {
- protected:
-  void SetUp() override { kos_test::Startwerte(); }
-  void TearDown() override { kos_test::Startwerte(); }
-};
+using KOSTest = kos_test::Mit_Startwerten;
 
 // ---- mapping -----------------------------------------------------------------------------------
 

@@ -12,11 +12,7 @@ namespace {
 constexpr TFarbe W = 0xFFFFFF;
 constexpr TFarbe FOKUS = 0xFFFFD2;
 
-class StilTest : public ::testing::Test {
- protected:
-  void SetUp() override { kos_test::Startwerte(); }
-  void TearDown() override { kos_test::Startwerte(); }
-};
+using StilTest = kos_test::Mit_Startwerten;
 
 TEST_F(StilTest, Startwerte) {
   EXPECT_EQ(Linienart, 1);
