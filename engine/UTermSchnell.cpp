@@ -693,8 +693,8 @@ namespace {
 
 // Out of line and by reference: a direct tail call to the reader would make every compiled run
 // copy its two arguments first.
-[[gnu::noipa]] long double Referenz_lesen(const std::string& term, const long double& x,
-                                          const long double& k) {
+[[gnu::noinline]] long double Referenz_lesen(const std::string& term, const long double& x,
+                                             const long double& k) {
   return Term_auswerten_Referenz(term, x, k);
 }
 
