@@ -7,10 +7,11 @@
 #include <cstring>
 #include <limits>
 
-int Nachkommastellen = 6;
-int Gesamtstellen = 9;
-bool Fixkomma = false;
-bool Bruchdarstellung = false;
+TZahlformat Zahlformat;
+
+void Zahlformat_zuruecksetzen() {
+  Zahlformat = TZahlformat{};
+}
 
 namespace {
 
@@ -601,23 +602,23 @@ std::string Polynom_zu_Text(const std::vector<long double>& a, int n, bool fix, 
 }
 
 bool Nachkommastellen_waehlen(int N) {
-  Nachkommastellen = std::clamp(N, 0, 17);
-  if (Nachkommastellen > Gesamtstellen - 3) {
-    Gesamtstellen = Nachkommastellen + 3;
+  Zahlformat.Nachkommastellen = std::clamp(N, 0, 17);
+  if (Zahlformat.Nachkommastellen > Zahlformat.Gesamtstellen - 3) {
+    Zahlformat.Gesamtstellen = Zahlformat.Nachkommastellen + 3;
     return true;
   }
   return false;
 }
 
 bool Gesamtstellen_waehlen(int G) {
-  Gesamtstellen = std::clamp(G, 8, 20);
-  if (Gesamtstellen - 3 < Nachkommastellen) {
-    Nachkommastellen = Gesamtstellen - 3;
+  Zahlformat.Gesamtstellen = std::clamp(G, 8, 20);
+  if (Zahlformat.Gesamtstellen - 3 < Zahlformat.Nachkommastellen) {
+    Zahlformat.Nachkommastellen = Zahlformat.Gesamtstellen - 3;
     return true;
   }
   return false;
 }
 
 int Spaltenbreite_Standard() {
-  return std::max(63, 6 * Gesamtstellen);
+  return std::max(63, 6 * Zahlformat.Gesamtstellen);
 }

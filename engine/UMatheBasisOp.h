@@ -5,10 +5,15 @@
 #include <vector>
 
 // The user's number format (kept in step with the main window's lists and check boxes).
-extern int Nachkommastellen;  // 0..17
-extern int Gesamtstellen;     // 8..20
-extern bool Fixkomma;
-extern bool Bruchdarstellung;
+struct TZahlformat {
+  int Nachkommastellen = 6;  // 0..17
+  int Gesamtstellen = 9;     // 8..20
+  bool Fixkomma = false;
+  bool Bruchdarstellung = false;
+};
+extern TZahlformat Zahlformat;
+// Back to the start values.
+void Zahlformat_zuruecksetzen();
 
 std::string Zahl_zu_Text(bool fix, int G, int N, long double x);
 std::string Zahl_als_Bruch(long double x);

@@ -10,18 +10,11 @@
 
 // ---- style state -----------------------------------------------------------------------------
 
-int Linienart = 1;
-int Linienbreite = 1;
-TStiftstil Linienstil = TStiftstil::Durchgezogen;
-TFarbe Linienfarbe = 0xFF0000;
-int Flaechenfuellung = 5;
-TFarbe Fuellfarbe = 0xFF00FF;
-int Punkteart = 1;
-int Punktradius = 3;
-TFarbe Punktfarbe = 0x0000FF;
-bool Punkte_verbinden = false;
-TFarbe Verbindungsfarbe = 0xFF0000;
-int Verbindungsart = 1;
+TStil Stil;
+
+void Stil_zuruecksetzen() {
+  Stil = TStil{};
+}
 
 std::array<TPunkt, Punkteliste_Groesse> Punkteliste{};
 int Punktanzahl = 0;
@@ -145,14 +138,14 @@ TStiftstil Linienstil_zu_Linienart(int art) {
 
 void Linienart_waehlen(int art) {
   if (art < 0 || art > 5) return;
-  Linienart = art;
-  Linienbreite = Linienbreite_zu_Linienart(art);
-  Linienstil = Linienstil_zu_Linienart(art);
+  Stil.Linienart = art;
+  Stil.Linienbreite = Linienbreite_zu_Linienart(art);
+  Stil.Linienstil = Linienstil_zu_Linienart(art);
 }
 
 int Punkteart_aus_Listenposition(int position) {
   static const int art[5] = {0, 1, 3, 4, 2};
-  if (position < 0 || position > 4) return Punkteart;
+  if (position < 0 || position > 4) return Stil.Punkteart;
   return art[position];
 }
 
@@ -186,10 +179,10 @@ void Linienstil_setzen(TBild& bild, TFarbe farbe, int art) {
 }
 
 void Punktsymbol_zeichnen(TBild& bild, int px, int py) {
-  const int r = Punktradius;
-  const TFarbe c = Punktfarbe;
+  const int r = Stil.Punktradius;
+  const TFarbe c = Stil.Punktfarbe;
   const TStiftstil voll = TStiftstil::Durchgezogen;
-  switch (Punkteart) {
+  switch (Stil.Punkteart) {
     case 0:
       Kreis_zeichnen(bild, px, py, r, c, kWeiss, 2, voll, Pinsel_voll);
       break;
@@ -225,11 +218,11 @@ void Listeneintrag_Hintergrund(TBild& bild, int L, int T, int B, int H, bool fok
 
 void Linienart_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int art, bool fokussiert) {
   Listeneintrag_Hintergrund(bild, L, T, B, H, fokussiert);
-  Linienstil_setzen(bild, Linienfarbe, art);
+  Linienstil_setzen(bild, Stil.Linienfarbe, art);
   if (art == 4 || art == 5) {
     bild.Bewegen_nach(L + 3, T + 7);
     bild.Linie_nach(L + 20, T + 7);
-    bild.Pinselfarbe_setzen(Linienfarbe);
+    bild.Pinselfarbe_setzen(Stil.Linienfarbe);
     bild.Pinselstil_setzen(Pinsel_voll);
     bild.Polygon({QPoint(L + 28, T + 7), QPoint(L + 19, T + 4), QPoint(L + 19, T + 10)});
     bild.Pinselstil_setzen(Pinsel_leer);
@@ -242,10 +235,10 @@ void Linienart_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int art
 void Fuellmuster_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int muster,
                                   bool fokussiert) {
   Listeneintrag_Hintergrund(bild, L, T, B, H, fokussiert);
-  bild.Stift.Farbe = Linienfarbe;
-  bild.Stift.Breite = Linienbreite;
-  bild.Stift.Stil = Linienstil;
-  bild.Pinselfarbe_setzen(Fuellfarbe);
+  bild.Stift.Farbe = Stil.Linienfarbe;
+  bild.Stift.Breite = Stil.Linienbreite;
+  bild.Stift.Stil = Stil.Linienstil;
+  bild.Pinselfarbe_setzen(Stil.Fuellfarbe);
   bild.Pinselstil_setzen(muster);
   bild.Rechteck(L + 3, T + 1, L + 29, T + 13);
 }
@@ -253,8 +246,8 @@ void Fuellmuster_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int m
 void Punkteart_Eintrag_zeichnen(TBild& bild, int L, int T, int B, int H, int position,
                                 bool fokussiert) {
   Listeneintrag_Hintergrund(bild, L, T, B, H, fokussiert);
-  const TFarbe c = Punktfarbe;
-  const int a = Punktradius;
+  const TFarbe c = Stil.Punktfarbe;
+  const int a = Stil.Punktradius;
   bild.Stift.Farbe = c;
   bild.Stift.Breite = 2;
   bild.Stift.Stil = TStiftstil::Durchgezogen;
@@ -307,19 +300,19 @@ void Image_loeschen(TBild& bild) {
 
 int Image_neu_zeichnen(TBild& bild, bool ist_Punktverbindung) {
   if (!ist_Punktverbindung) {
-    if (Linienart == 4) Linienart = 1;
-    if (Linienart == 5) Linienart = 3;
+    if (Stil.Linienart == 4) Stil.Linienart = 1;
+    if (Stil.Linienart == 5) Stil.Linienart = 3;
   }
-  Linienstil_setzen(bild, Linienfarbe, Linienart);
+  Linienstil_setzen(bild, Stil.Linienfarbe, Stil.Linienart);
   bild.Bewegen_nach(3, 5);
   bild.Linie_nach(26, 5);
-  if (Linienart == 4 || Linienart == 5) {
-    bild.Pinselfarbe_setzen(Linienfarbe);
+  if (Stil.Linienart == 4 || Stil.Linienart == 5) {
+    bild.Pinselfarbe_setzen(Stil.Linienfarbe);
     bild.Pinselstil_setzen(Pinsel_voll);
     bild.Polygon({QPoint(26, 5), QPoint(19, 2), QPoint(19, 8)});
     bild.Pinselstil_setzen(Pinsel_leer);
   }
-  return Linienart;
+  return Stil.Linienart;
 }
 
 // ---- mapping
@@ -451,7 +444,7 @@ void Achsenzahl_schreiben(TBild& bild, bool ist_x, int i, long double v, int C, 
     const bool schreiben = E <= 35 || (E >= 36 && E <= 80 && i % 2 == 0) ||
                            (E >= 81 && E <= 120 && i % 3 == 0) || (E > 120 && i % 4 == 0);
     if (!schreiben) return;
-    const std::string T = Zahl_zu_Text(false, Gesamtstellen, Nachkommastellen, v);
+    const std::string T = Zahl_zu_Text(false, Zahlformat.Gesamtstellen, Zahlformat.Nachkommastellen, v);
     const int tw = bild.Textbreite(T);
     const int th = bild.Texthoehe(T);
     if (ist_x) {
@@ -633,12 +626,12 @@ void Punkte_zeichnen(TBild& bild) {
     const int qx = x_zu_Pixel(bild, Punkteliste[i].x);
     const int qy = y_zu_Pixel(bild, Punkteliste[i].y);
     Punktsymbol_zeichnen(bild, qx, qy);
-    if (Punkte_verbinden) {
-      Linienstil_setzen(bild, Verbindungsfarbe, Verbindungsart);
-      if (Verbindungsart < 4) {
-        Linie_zeichnen(bild, px, py, qx, qy, Verbindungsfarbe, bild.Stift.Breite, bild.Stift.Stil);
+    if (Stil.Punkte_verbinden) {
+      Linienstil_setzen(bild, Stil.Verbindungsfarbe, Stil.Verbindungsart);
+      if (Stil.Verbindungsart < 4) {
+        Linie_zeichnen(bild, px, py, qx, qy, Stil.Verbindungsfarbe, bild.Stift.Breite, bild.Stift.Stil);
       } else {
-        Pfeil_zeichnen(bild, px, py, qx, qy, Verbindungsfarbe, bild.Stift.Breite, Verbindungsfarbe,
+        Pfeil_zeichnen(bild, px, py, qx, qy, Stil.Verbindungsfarbe, bild.Stift.Breite, Stil.Verbindungsfarbe,
                        bild.Stift.Stil, Pinsel_voll, 15, 4);
       }
     }

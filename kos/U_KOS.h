@@ -11,23 +11,31 @@
 
 // ---- style state ---------------------------------------------------------------------------
 
-extern int Linienart;          // 0..5
-extern int Linienbreite;       // pen width belonging to Linienart
-extern TStiftstil Linienstil;  // dotted for kind 0
-extern TFarbe Linienfarbe;     // blue
-extern int Flaechenfuellung;   // brush style 0..7
-extern TFarbe Fuellfarbe;      // magenta
-extern int Punkteart;          // 0 circle, 1 disc, 2 upright cross, 3 diagonal cross, 4 square
-extern int Punktradius;        // 0..6
-extern TFarbe Punktfarbe;      // red
-extern bool Punkte_verbinden;  // join successive points of the point list
-extern TFarbe Verbindungsfarbe;
-extern int Verbindungsart;  // line kind 0..5 of the joins
+// The pen, brush and point settings the user picks in the style lists and colour panels.
+struct TStil {
+  int Linienart = 1;                                  // 0..5
+  int Linienbreite = 1;                               // pen width belonging to Linienart
+  TStiftstil Linienstil = TStiftstil::Durchgezogen;  // dotted for kind 0
+  TFarbe Linienfarbe = 0xFF0000;                      // blue
+  int Flaechenfuellung = 5;                           // brush style 0..7
+  TFarbe Fuellfarbe = 0xFF00FF;                       // magenta
+  int Punkteart = 1;  // 0 circle, 1 disc, 2 upright cross, 3 diagonal cross, 4 square
+  int Punktradius = 3;          // 0..6
+  TFarbe Punktfarbe = 0x0000FF;  // red
+  bool Punkte_verbinden = false;  // join successive points of the point list
+  TFarbe Verbindungsfarbe = 0xFF0000;
+  int Verbindungsart = 1;  // line kind 0..5 of the joins
+};
+
+// The one style state of the program, holding its start values from program load on.
+extern TStil Stil;
+// Back to the start values.
+void Stil_zuruecksetzen();
 
 // Pen width and pen style that belong to a line kind 0..5.
 int Linienbreite_zu_Linienart(int art);
 TStiftstil Linienstil_zu_Linienart(int art);
-// Choosing a line kind in its list: sets Linienart, Linienbreite and Linienstil.
+// Choosing a line kind in its list: sets Linienart, Linienbreite and Linienstil of Stil.
 void Linienart_waehlen(int art);
 
 // The point-symbol list shows circle, disc, diagonal cross, square, upright cross.

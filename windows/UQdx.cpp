@@ -159,13 +159,13 @@ void TForm1::Neu_zeichnen() {
 void TForm1::Standard_Werte_einstellen() {
   // 1. Style, view, format and workbench values.
   Linienart_waehlen(1);
-  Linienfarbe = 0xFF0000;
-  Flaechenfuellung = 5;
-  Fuellfarbe = 0xFF00FF;
-  Punkteart = 1;
-  Punktradius = 3;
-  Punktfarbe = 0x0000FF;
-  Punkte_verbinden = false;
+  Stil.Linienfarbe = 0xFF0000;
+  Stil.Flaechenfuellung = 5;
+  Stil.Fuellfarbe = 0xFF00FF;
+  Stil.Punkteart = 1;
+  Stil.Punktradius = 3;
+  Stil.Punktfarbe = 0x0000FF;
+  Stil.Punkte_verbinden = false;
   {
     TKOS neu;
     neu.Bild_links = KOS.Bild_links;
@@ -174,10 +174,10 @@ void TForm1::Standard_Werte_einstellen() {
     neu.Bildrand_unten = KOS.Bildrand_unten;
     KOS = neu;
   }
-  Nachkommastellen = 6;
-  Gesamtstellen = 9;
-  Fixkomma = false;
-  Bruchdarstellung = false;
+  Zahlformat.Nachkommastellen = 6;
+  Zahlformat.Gesamtstellen = 9;
+  Zahlformat.Fixkomma = false;
+  Zahlformat.Bruchdarstellung = false;
   Zoom_Standardwerte();
   {
     // The curve styles stay with their curves until a switch is checked again.
@@ -291,10 +291,10 @@ void TForm1::Standard_Werte_einstellen() {
     if (QComboBox* c = Liste(n)) c->update();
 
   // 10. Colour panels.
-  Farbfeld_setzen("Panel_Farbe_Punkte", Punktfarbe);
+  Farbfeld_setzen("Panel_Farbe_Punkte", Stil.Punktfarbe);
   Farbfeld_setzen("Panel_Farbe_Raster", KOS.Rasterfarbe);
-  Farbfeld_setzen("Panel_Linienfarbe_definieren", Linienfarbe);
-  Farbfeld_setzen("Panel_Fuellfarbe_definieren", Fuellfarbe);
+  Farbfeld_setzen("Panel_Linienfarbe_definieren", Stil.Linienfarbe);
+  Farbfeld_setzen("Panel_Fuellfarbe_definieren", Stil.Fuellfarbe);
 
   // 11. The values follow the texts.
   Edit_xaExit();
@@ -678,12 +678,12 @@ void TForm1::Kurvenschalter_geklickt(const char* schalter, Kurve k) {
   Bildflaeche* swatch = Element<Bildflaeche>(muster);
   if (swatch) Image_loeschen(swatch->Bild);
   if (!an) return;
-  int art = Linienart;
+  int art = Stil.Linienart;
   if (swatch) art = Image_neu_zeichnen(swatch->Bild, k == Kurve_Punktverbindung);
-  if (art != Linienart) Linienart_waehlen(art);
-  if (QComboBox* c = Liste("ComboBox_Linienart"); c && c->currentIndex() != Linienart)
-    c->setCurrentIndex(Linienart);
-  Werkbank.Kurvenstile[k] = Kurvenstil{Linienfarbe, Linienart};
+  if (art != Stil.Linienart) Linienart_waehlen(art);
+  if (QComboBox* c = Liste("ComboBox_Linienart"); c && c->currentIndex() != Stil.Linienart)
+    c->setCurrentIndex(Stil.Linienart);
+  Werkbank.Kurvenstile[k] = Kurvenstil{Stil.Linienfarbe, Stil.Linienart};
 }
 
 void TForm1::CheckBox_Schar_f_zeichnenClick() {
@@ -732,10 +732,10 @@ void TForm1::CheckBox_FolgeClick() {
 
 void TForm1::CheckBox_DatenPkte_verbindenClick() {
   Kurvenschalter_geklickt("CheckBox_DatenPkte_verbinden", Kurve_Punktverbindung);
-  Punkte_verbinden = Haken("CheckBox_DatenPkte_verbinden");
-  if (Punkte_verbinden) {
-    Verbindungsfarbe = Linienfarbe;
-    Verbindungsart = Linienart;
+  Stil.Punkte_verbinden = Haken("CheckBox_DatenPkte_verbinden");
+  if (Stil.Punkte_verbinden) {
+    Stil.Verbindungsfarbe = Stil.Linienfarbe;
+    Stil.Verbindungsart = Stil.Linienart;
   }
 }
 
@@ -846,10 +846,10 @@ void TForm1::CheckBox_Achsen_automatisch_beschriftenClick() {
   Werkbank.Achsen_automatisch_beschriften = Haken("CheckBox_Achsen_automatisch_beschriften");
 }
 void TForm1::CheckBox_FixkommaClick() {
-  Fixkomma = Haken("CheckBox_Fixkomma");
+  Zahlformat.Fixkomma = Haken("CheckBox_Fixkomma");
 }
 void TForm1::CheckBox_BruchdarstellungClick() {
-  Bruchdarstellung = Haken("CheckBox_Bruchdarstellung");
+  Zahlformat.Bruchdarstellung = Haken("CheckBox_Bruchdarstellung");
 }
 
 void TForm1::CheckBox_2_RegressionsgeradenClick() {
@@ -874,18 +874,18 @@ void TForm1::ComboBox_LinienartChange() {
 
 void TForm1::ComboBox_PunkteartChange() {
   int i = Eintrag(this, "ComboBox_Punkteart");
-  if (i >= 0) Punkteart = Punkteart_aus_Listenposition(i);
+  if (i >= 0) Stil.Punkteart = Punkteart_aus_Listenposition(i);
 }
 
 void TForm1::ComboBox_PunktRadiusChange() {
   int i = Eintrag(this, "ComboBox_PunktRadius");
-  if (i >= 0) Punktradius = i;
+  if (i >= 0) Stil.Punktradius = i;
   if (QComboBox* c = Liste("ComboBox_Punkteart")) c->update();
 }
 
 void TForm1::ComboBox_FlaechenfuellungChange() {
   int i = Eintrag(this, "ComboBox_Flaechenfuellung");
-  if (i >= 0) Flaechenfuellung = i;
+  if (i >= 0) Stil.Flaechenfuellung = i;
 }
 
 void TForm1::ComboBox_ZahlenhoeheChange() {
@@ -897,7 +897,7 @@ void TForm1::ComboBox_NachkommastellenChange() {
   int i = Eintrag(this, "ComboBox_Nachkommastellen");
   if (i < 0) return;
   Nachkommastellen_waehlen(i);
-  if (QComboBox* c = Liste("ComboBox_Gesamtstellen")) c->setCurrentIndex(Gesamtstellen - 8);
+  if (QComboBox* c = Liste("ComboBox_Gesamtstellen")) c->setCurrentIndex(Zahlformat.Gesamtstellen - 8);
   Spaltenbreite_anpassen();
 }
 
@@ -905,7 +905,7 @@ void TForm1::ComboBox_GesamtstellenChange() {
   int i = Eintrag(this, "ComboBox_Gesamtstellen");
   if (i < 0) return;
   Gesamtstellen_waehlen(i + 8);
-  if (QComboBox* c = Liste("ComboBox_Nachkommastellen")) c->setCurrentIndex(Nachkommastellen);
+  if (QComboBox* c = Liste("ComboBox_Nachkommastellen")) c->setCurrentIndex(Zahlformat.Nachkommastellen);
   Spaltenbreite_anpassen();
 }
 
@@ -945,26 +945,26 @@ void TForm1::ComboBox_Punkte_ab_SpalteChange() {
 // ---- colour panels ---------------------------------------------------------------------------
 
 void TForm1::Panel_Farbe_PunkteClick() {
-  TFarbe f = Punktfarbe;
+  TFarbe f = Stil.Punktfarbe;
   if (!Dialog().Farbe_waehlen(f)) return;
-  Punktfarbe = f;
+  Stil.Punktfarbe = f;
   Farbfeld_setzen("Panel_Farbe_Punkte", f);
   if (QComboBox* c = Liste("ComboBox_Punkteart")) c->update();
 }
 
 void TForm1::Panel_Linienfarbe_definierenClick() {
-  TFarbe f = Linienfarbe;
+  TFarbe f = Stil.Linienfarbe;
   if (!Dialog().Farbe_waehlen(f)) return;
-  Linienfarbe = f;
+  Stil.Linienfarbe = f;
   Farbfeld_setzen("Panel_Linienfarbe_definieren", f);
   for (const char* n : {"ComboBox_Linienart", "ComboBox_Flaechenfuellung"})
     if (QComboBox* c = Liste(n)) c->update();
 }
 
 void TForm1::Panel_Fuellfarbe_definierenClick() {
-  TFarbe f = Fuellfarbe;
+  TFarbe f = Stil.Fuellfarbe;
   if (!Dialog().Farbe_waehlen(f)) return;
-  Fuellfarbe = f;
+  Stil.Fuellfarbe = f;
   Farbfeld_setzen("Panel_Fuellfarbe_definieren", f);
   if (QComboBox* c = Liste("ComboBox_Flaechenfuellung")) c->update();
 }

@@ -285,12 +285,12 @@ TEST(PolynomZuText, Beispiele) {
 class Zahlenformat : public testing::Test {
  protected:
   void SetUp() override {
-    alt_N = Nachkommastellen;
-    alt_G = Gesamtstellen;
+    alt_N = Zahlformat.Nachkommastellen;
+    alt_G = Zahlformat.Gesamtstellen;
   }
   void TearDown() override {
-    Nachkommastellen = alt_N;
-    Gesamtstellen = alt_G;
+    Zahlformat.Nachkommastellen = alt_N;
+    Zahlformat.Gesamtstellen = alt_G;
   }
   int alt_N = 0, alt_G = 0;
 };
@@ -298,31 +298,31 @@ class Zahlenformat : public testing::Test {
 TEST_F(Zahlenformat, Startwerte) {
   EXPECT_EQ(alt_N, 6);
   EXPECT_EQ(alt_G, 9);
-  EXPECT_FALSE(Fixkomma);
-  EXPECT_FALSE(Bruchdarstellung);
+  EXPECT_FALSE(Zahlformat.Fixkomma);
+  EXPECT_FALSE(Zahlformat.Bruchdarstellung);
 }
 
 TEST_F(Zahlenformat, Nachkommastellen_und_Gesamtstellen_halten_N_hoechstens_G_minus_3) {
-  Gesamtstellen = 8;
-  Nachkommastellen = 5;
+  Zahlformat.Gesamtstellen = 8;
+  Zahlformat.Nachkommastellen = 5;
   EXPECT_TRUE(Nachkommastellen_waehlen(9));
-  EXPECT_EQ(Nachkommastellen, 9);
-  EXPECT_EQ(Gesamtstellen, 12);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 9);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 12);
   EXPECT_EQ(Spaltenbreite_Standard(), 72);
 
   EXPECT_TRUE(Gesamtstellen_waehlen(8));
-  EXPECT_EQ(Gesamtstellen, 8);
-  EXPECT_EQ(Nachkommastellen, 5);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 8);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 5);
   EXPECT_EQ(Spaltenbreite_Standard(), 63);
 
   EXPECT_FALSE(Nachkommastellen_waehlen(5));
   EXPECT_FALSE(Nachkommastellen_waehlen(2));
-  EXPECT_EQ(Gesamtstellen, 8);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 8);
   EXPECT_FALSE(Gesamtstellen_waehlen(20));
-  EXPECT_EQ(Nachkommastellen, 2);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 2);
   EXPECT_EQ(Spaltenbreite_Standard(), 120);
   EXPECT_FALSE(Nachkommastellen_waehlen(17));
-  EXPECT_EQ(Gesamtstellen, 20);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 20);
 }
 
 }  // namespace

@@ -672,15 +672,15 @@ TEST_F(Fenster, Startwerte_der_Werkbank) {
   EXPECT_EQ(Werkbank.Punktspalte, 1);
   EXPECT_EQ(Werkbank.Integrationsmethode, 3);
   EXPECT_EQ(Werkbank.Regressionsmodell, 1);
-  EXPECT_EQ(Nachkommastellen, 6);
-  EXPECT_EQ(Gesamtstellen, 9);
-  EXPECT_EQ(Linienart, 1);
-  EXPECT_EQ(Punkteart, 1);
-  EXPECT_EQ(Punktradius, 3);
-  EXPECT_EQ(Flaechenfuellung, 5);
-  EXPECT_EQ(Linienfarbe, 0xFF0000u);
-  EXPECT_EQ(Punktfarbe, 0x0000FFu);
-  EXPECT_EQ(Fuellfarbe, 0xFF00FFu);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 6);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 9);
+  EXPECT_EQ(Stil.Linienart, 1);
+  EXPECT_EQ(Stil.Punkteart, 1);
+  EXPECT_EQ(Stil.Punktradius, 3);
+  EXPECT_EQ(Stil.Flaechenfuellung, 5);
+  EXPECT_EQ(Stil.Linienfarbe, 0xFF0000u);
+  EXPECT_EQ(Stil.Punktfarbe, 0x0000FFu);
+  EXPECT_EQ(Stil.Fuellfarbe, 0xFF00FFu);
 }
 
 // A freshly built window is the started program: f is switched on and a picture is painted.
@@ -981,7 +981,7 @@ TEST_F(Fenster, Grobraster_nicht_ohne_Raster) {
 }
 
 TEST_F(Fenster, Kurvenschalter_uebernehmen_Farbe_und_Linienart) {
-  Linienfarbe = 0x008000;
+  Stil.Linienfarbe = 0x008000;
   Linienart_waehlen(2);
   form->Haken_setzen("CheckBox_Schar_g_zeichnen", true);
   EXPECT_TRUE(Werkbank.Kurve_zeichnen[Kurve_g]);
@@ -992,7 +992,7 @@ TEST_F(Fenster, Kurvenschalter_uebernehmen_Farbe_und_Linienart) {
   EXPECT_EQ(muster.Pixel(1, 1), 0xFFFFFFu);
 
   // Later style changes do not reach a curve that is already on.
-  Linienfarbe = 0x0000FF;
+  Stil.Linienfarbe = 0x0000FF;
   EXPECT_EQ(Werkbank.Kurvenstile[Kurve_g].Farbe, 0x008000u);
   form->Haken_setzen("CheckBox_Schar_g_zeichnen", false);
   EXPECT_FALSE(Werkbank.Kurve_zeichnen[Kurve_g]);
@@ -1005,11 +1005,11 @@ TEST_F(Fenster, Pfeilart_wird_fuer_Kurven_zur_Linie) {
   auto* liste = form->Liste("ComboBox_Linienart");
   liste->setCurrentIndex(5);
   form->ComboBox_LinienartChange();
-  EXPECT_EQ(Linienart, 5);
+  EXPECT_EQ(Stil.Linienart, 5);
   form->Haken_setzen("CheckBox_Schar_h_zeichnen", true);
   EXPECT_EQ(liste->currentIndex(), 3);
-  EXPECT_EQ(Linienart, 3);
-  EXPECT_EQ(Linienbreite, 3);
+  EXPECT_EQ(Stil.Linienart, 3);
+  EXPECT_EQ(Stil.Linienbreite, 3);
   EXPECT_EQ(Werkbank.Kurvenstile[Kurve_h].Linienart, 3);
   TBild& muster = form->Element<Bildflaeche>("Image_h")->Bild;
   EXPECT_EQ(muster.Pixel(10, 5), 0xFF0000u);
@@ -1020,11 +1020,11 @@ TEST_F(Fenster, Pfeilart_wird_fuer_Kurven_zur_Linie) {
   form->ComboBox_LinienartChange();
   form->Haken_setzen("CheckBox_DatenPkte_verbinden", true);
   EXPECT_EQ(liste->currentIndex(), 4);
-  EXPECT_TRUE(Punkte_verbinden);
-  EXPECT_EQ(Verbindungsart, 4);
-  EXPECT_EQ(Verbindungsfarbe, Linienfarbe);
+  EXPECT_TRUE(Stil.Punkte_verbinden);
+  EXPECT_EQ(Stil.Verbindungsart, 4);
+  EXPECT_EQ(Stil.Verbindungsfarbe, Stil.Linienfarbe);
   form->Haken_setzen("CheckBox_DatenPkte_verbinden", false);
-  EXPECT_FALSE(Punkte_verbinden);
+  EXPECT_FALSE(Stil.Punkte_verbinden);
 }
 
 TEST_F(Fenster, Parameterkurve_und_Folge_schliessen_sich_aus) {
@@ -1160,12 +1160,12 @@ TEST_F(Fenster, Listen_setzen_ihre_Werte) {
   const int arten[] = {0, 1, 3, 4, 2};
   for (int i = 0; i < 5; ++i) {
     Waehlen("ComboBox_Punkteart", i);
-    EXPECT_EQ(Punkteart, arten[i]) << i;
+    EXPECT_EQ(Stil.Punkteart, arten[i]) << i;
   }
   Waehlen("ComboBox_PunktRadius", 6);
-  EXPECT_EQ(Punktradius, 6);
+  EXPECT_EQ(Stil.Punktradius, 6);
   Waehlen("ComboBox_Flaechenfuellung", 7);
-  EXPECT_EQ(Flaechenfuellung, 7);
+  EXPECT_EQ(Stil.Flaechenfuellung, 7);
   Waehlen("ComboBox_Zahlenhoehe", 7);
   EXPECT_EQ(KOS.Zahlenhoehe, 15);
   Waehlen("ComboBox_DiagrammTyp", 7);
@@ -1177,9 +1177,9 @@ TEST_F(Fenster, Listen_setzen_ihre_Werte) {
   const int breiten[] = {0, 1, 2, 3, 1, 3};
   for (int k = 0; k < 6; ++k) {
     Waehlen("ComboBox_Linienart", k);
-    EXPECT_EQ(Linienart, k);
-    EXPECT_EQ(Linienbreite, breiten[k]) << k;
-    EXPECT_EQ(Linienstil, k == 0 ? TStiftstil::Gepunktet : TStiftstil::Durchgezogen) << k;
+    EXPECT_EQ(Stil.Linienart, k);
+    EXPECT_EQ(Stil.Linienbreite, breiten[k]) << k;
+    EXPECT_EQ(Stil.Linienstil, k == 0 ? TStiftstil::Gepunktet : TStiftstil::Durchgezogen) << k;
   }
 }
 
@@ -1187,7 +1187,7 @@ TEST_F(Fenster, Setzen_einer_Liste_durch_das_Programm_laeuft_ohne_Regel) {
   form->Liste("ComboBox_Integrationsmethode")->setCurrentIndex(1);
   EXPECT_EQ(Werkbank.Integrationsmethode, 3);
   form->Liste("ComboBox_Linienart")->setCurrentIndex(3);
-  EXPECT_EQ(Linienart, 1);
+  EXPECT_EQ(Stil.Linienart, 1);
 }
 
 TEST_F(Fenster, Stellenzahlen_halten_drei_Stellen_Abstand) {
@@ -1195,23 +1195,23 @@ TEST_F(Fenster, Stellenzahlen_halten_drei_Stellen_Abstand) {
   auto* gs = form->Liste("ComboBox_Gesamtstellen");
   nk->setCurrentIndex(12);
   form->ComboBox_NachkommastellenChange();
-  EXPECT_EQ(Nachkommastellen, 12);
-  EXPECT_EQ(Gesamtstellen, 15);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 12);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 15);
   EXPECT_EQ(gs->currentIndex(), 7);
   gs->setCurrentIndex(2);  // 10 total digits leave room for 7 decimals
   form->ComboBox_GesamtstellenChange();
-  EXPECT_EQ(Gesamtstellen, 10);
-  EXPECT_EQ(Nachkommastellen, 7);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 10);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 7);
   EXPECT_EQ(nk->currentIndex(), 7);
   form->Haken_setzen("CheckBox_Fixkomma", true);
   form->Haken_setzen("CheckBox_Bruchdarstellung", true);
-  EXPECT_TRUE(Fixkomma);
-  EXPECT_TRUE(Bruchdarstellung);
+  EXPECT_TRUE(Zahlformat.Fixkomma);
+  EXPECT_TRUE(Zahlformat.Bruchdarstellung);
   form->Standard_Werte_einstellen();
-  EXPECT_FALSE(Fixkomma);
-  EXPECT_FALSE(Bruchdarstellung);
-  EXPECT_EQ(Nachkommastellen, 6);
-  EXPECT_EQ(Gesamtstellen, 9);
+  EXPECT_FALSE(Zahlformat.Fixkomma);
+  EXPECT_FALSE(Zahlformat.Bruchdarstellung);
+  EXPECT_EQ(Zahlformat.Nachkommastellen, 6);
+  EXPECT_EQ(Zahlformat.Gesamtstellen, 9);
 }
 
 // ---- colour panels
@@ -1222,9 +1222,9 @@ TEST_F(Fenster, Farbfelder_uebernehmen_die_gewaehlte_Farbe) {
     const char* panel;
     TFarbe* farbe;
   };
-  const Fall faelle[] = {{"Panel_Farbe_Punkte", &Punktfarbe},
-                         {"Panel_Linienfarbe_definieren", &Linienfarbe},
-                         {"Panel_Fuellfarbe_definieren", &Fuellfarbe},
+  const Fall faelle[] = {{"Panel_Farbe_Punkte", &Stil.Punktfarbe},
+                         {"Panel_Linienfarbe_definieren", &Stil.Linienfarbe},
+                         {"Panel_Fuellfarbe_definieren", &Stil.Fuellfarbe},
                          {"Panel_Farbe_Raster", &KOS.Rasterfarbe}};
   for (const Fall& f : faelle) {
     SkriptDialoge d;
@@ -1327,7 +1327,7 @@ TEST_F(Fenster, Ereignisse_erreichen_die_Handler_ueber_ihren_Namen) {
                   Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(panel, &druck);
   QApplication::sendEvent(panel, &los);
-  EXPECT_EQ(Fuellfarbe, 0x808080u);
+  EXPECT_EQ(Stil.Fuellfarbe, 0x808080u);
 
   // Leaving a field runs its exit rule; a dialog taking the focus does not.
   form->Feld("Edit_u")->setText("7");

@@ -26,7 +26,7 @@ class Plotfenster : public Hauptfenster_Test {
     SkriptDialoge d;
     d.antworten_frage.push_back(true);
     form->SpeedButton_StandardwerteClick();
-    Linienfarbe = 0xFF0000;
+    Stil.Linienfarbe = 0xFF0000;
   }
 
   static TBild& Bild() { return form->Image1->Bild; }
@@ -40,9 +40,9 @@ class Plotfenster : public Hauptfenster_Test {
   }
   // Switches a curve on with its own colour.
   static void Kurve_an(const char* schalter, TFarbe farbe) {
-    Linienfarbe = farbe;
+    Stil.Linienfarbe = farbe;
     form->Haken_setzen(schalter, true);
-    Linienfarbe = 0xFF0000;
+    Stil.Linienfarbe = 0xFF0000;
   }
   static int In_Spalte(int x, TFarbe c) {
     int n = 0;

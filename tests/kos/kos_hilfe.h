@@ -18,22 +18,22 @@ namespace kos_test {
 // Every test starts from the program's start values.
 inline void Startwerte() {
   KOS = TKOS{};
-  Nachkommastellen = 6;
-  Gesamtstellen = 9;
-  Fixkomma = false;
-  Bruchdarstellung = false;
-  Linienart = 1;
-  Linienbreite = 1;
-  Linienstil = TStiftstil::Durchgezogen;
-  Linienfarbe = 0xFF0000;
-  Flaechenfuellung = 5;
-  Fuellfarbe = 0xFF00FF;
-  Punkteart = 1;
-  Punktradius = 3;
-  Punktfarbe = 0x0000FF;
-  Punkte_verbinden = false;
-  Verbindungsfarbe = 0xFF0000;
-  Verbindungsart = 1;
+  Zahlformat.Nachkommastellen = 6;
+  Zahlformat.Gesamtstellen = 9;
+  Zahlformat.Fixkomma = false;
+  Zahlformat.Bruchdarstellung = false;
+  Stil.Linienart = 1;
+  Stil.Linienbreite = 1;
+  Stil.Linienstil = TStiftstil::Durchgezogen;
+  Stil.Linienfarbe = 0xFF0000;
+  Stil.Flaechenfuellung = 5;
+  Stil.Fuellfarbe = 0xFF00FF;
+  Stil.Punkteart = 1;
+  Stil.Punktradius = 3;
+  Stil.Punktfarbe = 0x0000FF;
+  Stil.Punkte_verbinden = false;
+  Stil.Verbindungsfarbe = 0xFF0000;
+  Stil.Verbindungsart = 1;
   Punktanzahl = 0;
 }
 

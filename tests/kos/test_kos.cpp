@@ -499,11 +499,11 @@ TEST_F(KOSTest, PunkteMitVerbindungslinie) {
   Punkteliste[0] = {-2, 0};
   Punkteliste[1] = {2, 0};
   Punktanzahl = 2;
-  Punkte_verbinden = true;
-  Verbindungsfarbe = 0x008000;
-  Verbindungsart = 1;
-  Punkteart = 1;
-  Punktradius = 0;
+  Stil.Punkte_verbinden = true;
+  Stil.Verbindungsfarbe = 0x008000;
+  Stil.Verbindungsart = 1;
+  Stil.Punkteart = 1;
+  Stil.Punktradius = 0;
   TBild b;
   Punkte_zeichnen(b);
   // The join runs from P1 to P2, over P1's symbol, and leaves P2's centre to its symbol.
@@ -519,16 +519,16 @@ TEST_F(KOSTest, PunkteMitZuKurzemPfeilNurSymbole) {
   Punkteliste[0] = {0, 0};
   Punkteliste[1] = {0.25L, 0};  // 10 pixels: too short for a head
   Punktanzahl = 2;
-  Punkte_verbinden = true;
-  Verbindungsart = 4;
-  Punktradius = 0;
+  Stil.Punkte_verbinden = true;
+  Stil.Verbindungsart = 4;
+  Stil.Punktradius = 0;
   Punkte_zeichnen(b);
   EXPECT_EQ(Nicht_weiss(b, 0, 0, 640, 640), 2);
   // A long one gets shaft and head.
   Punkteliste[1] = {2, 0};
   Punkte_zeichnen(b);
-  EXPECT_EQ(b.Pixel(380, 320), Verbindungsfarbe);
-  EXPECT_EQ(b.Pixel(390, 318), Verbindungsfarbe);
+  EXPECT_EQ(b.Pixel(380, 320), Stil.Verbindungsfarbe);
+  EXPECT_EQ(b.Pixel(390, 318), Stil.Verbindungsfarbe);
 }
 
 TEST_F(KOSTest, LeerePunktlisteZeichnetNichts) {
