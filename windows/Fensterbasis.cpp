@@ -204,11 +204,16 @@ void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
       break;
     }
     case Elementart::Liste:
-    case Elementart::Stilliste: {
+    case Elementart::Linienliste:
+    case Elementart::Fuellliste:
+    case Elementart::Punktliste: {
       QComboBox* c = nullptr;
-      Stilart art;
-      if (e.art == Elementart::Stilliste && Stilart_aus_Name(Q(e.name), art))
-        c = new Stilliste(art, eltern);
+      if (e.art == Elementart::Linienliste)
+        c = new Stilliste(Stilart::Linienart, eltern);
+      else if (e.art == Elementart::Fuellliste)
+        c = new Stilliste(Stilart::Fuellmuster, eltern);
+      else if (e.art == Elementart::Punktliste)
+        c = new Stilliste(Stilart::Punkteart, eltern);
       else
         c = new QComboBox(eltern);
       c->addItems(Q(e.eintraege).split(QLatin1Char('|')));

@@ -23,7 +23,9 @@ enum class Elementart {
   Feld,          // one-line edit field
   Schalter,      // check box
   Liste,         // drop-down list
-  Stilliste,     // drop-down list that draws its items as style samples
+  Linienliste,   // drop-down lists that draw their items as samples: line kinds,
+  Fuellliste,    // fill patterns
+  Punktliste,    // and point symbols
   Knopf,         // speed button (takes no focus)
   Farbfeld,      // colour panel
   Muster,        // style swatch beside a curve switch

@@ -6,22 +6,6 @@
 
 #include "kos/U_KOS.h"
 
-bool Stilart_aus_Name(const QString& name, Stilart& art) {
-  if (name == QLatin1String("ComboBox_Linienart")) {
-    art = Stilart::Linienart;
-    return true;
-  }
-  if (name == QLatin1String("ComboBox_Flaechenfuellung")) {
-    art = Stilart::Fuellmuster;
-    return true;
-  }
-  if (name == QLatin1String("ComboBox_Punkteart")) {
-    art = Stilart::Punkteart;
-    return true;
-  }
-  return false;
-}
-
 QImage Stilmuster(Stilart art, int i, int b, int h, bool fokussiert) {
   TBild bild(b > 0 ? b : 1, h > 0 ? h : 1);
   switch (art) {

@@ -8,9 +8,6 @@
 
 enum class Stilart { Linienart, Fuellmuster, Punkteart };
 
-// Which sample a list draws, from its name; false for lists that are not style lists.
-bool Stilart_aus_Name(const QString& name, Stilart& art);
-
 // The sample of item i, item box size b x h, as it is drawn in the list.
 QImage Stilmuster(Stilart art, int i, int b, int h, bool fokussiert);
 

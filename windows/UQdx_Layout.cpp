@@ -27,9 +27,9 @@ constexpr TSteuerelement Liste(const char* n, const char* e, int x, int y, int b
                                const char* eintraege, const char* hinweis = "") {
   return {n, A::Liste, e, x, y, b, 20, "", hinweis, eintraege, F::keine, 0};
 }
-constexpr TSteuerelement Stilliste(const char* n, const char* e, int x, int y, int b,
+constexpr TSteuerelement Stilliste(A art, const char* n, const char* e, int x, int y, int b,
                                    const char* eintraege, const char* hinweis) {
-  return {n, A::Stilliste, e, x, y, b, 20, "", hinweis, eintraege, F::keine, 0};
+  return {n, art, e, x, y, b, 20, "", hinweis, eintraege, F::keine, 0};
 }
 constexpr TSteuerelement Knopf(const char* n, const char* e, int x, int y, int b, int h,
                                const char* text, const char* hinweis, int gruppe = 0) {
@@ -140,7 +140,7 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
 
     // ---- points, lines, areas ----------------------------------------------------------------
     Gruppe("GroupBox_Punkte", "", 784, 67, 257, 66, " Punkte Linien Flächen  "),
-    Stilliste("ComboBox_Punkteart", "GroupBox_Punkte", 6, Z1, 52, "0|1|2|3|4",
+    Stilliste(A::Punktliste, "ComboBox_Punkteart", "GroupBox_Punkte", 6, Z1, 52, "0|1|2|3|4",
               "Punktestil einstellen"),
     Liste("ComboBox_PunktRadius", "GroupBox_Punkte", 60, Z1, 38, "0|1|2|3|4|5|6",
           "Punktradius einstellen"),
@@ -148,11 +148,11 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Haken("CheckBox_DatenPkte_verbinden", "GroupBox_Punkte", 128, Z1 + 2, 99, "Pkte verbinden",
           "Punkte der Tabelle verbinden"),
     Muster("Image_Punktverbindung", "GroupBox_Punkte", 228, Z1 + 6),
-    Stilliste("ComboBox_Linienart", "GroupBox_Punkte", 6, Z2, 52, "0|1|2|3|4|5",
+    Stilliste(A::Linienliste, "ComboBox_Linienart", "GroupBox_Punkte", 6, Z2, 52, "0|1|2|3|4|5",
               "Linienstil und Dicke einstellen"),
     Farbfeld("Panel_Linienfarbe_definieren", "GroupBox_Punkte", 60, Z2, 24, "Linienfarbe"),
-    Stilliste("ComboBox_Flaechenfuellung", "GroupBox_Punkte", 96, Z2, 52, "0|1|2|3|4|5|6|7",
-              "Füllmuster einstellen"),
+    Stilliste(A::Fuellliste, "ComboBox_Flaechenfuellung", "GroupBox_Punkte", 96, Z2, 52,
+              "0|1|2|3|4|5|6|7", "Füllmuster einstellen"),
     Farbfeld("Panel_Fuellfarbe_definieren", "GroupBox_Punkte", 150, Z2, 24, "Füllfarbe"),
 
     // ---- view ranges --------------------------------------------------------------------------
