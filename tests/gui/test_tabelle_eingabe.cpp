@@ -1,0 +1,132 @@
+// What the user types into StringGrid1 counts as soon as a table button is pressed, and the reset
+// of the start values gives the columns the widths of the reset number format.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "engine/UMatheBasisOp.h"
+#include "hauptfenster.h"
+#include "support/SkriptDialoge.h"
+#include "table/UStringGrid.h"
+#include "windows/StringGridView.h"
+#include "windows/UQdx.h"
+
+namespace {
+
+class Tabelleneingabe : public Hauptfenster_Test {
+ protected:
+  void SetUp() override {
+    view = qobject_cast<StringGridView*>(form->StringGrid1);
+    ASSERT_NE(view, nullptr);
+    m = view->model();
+    Tabelle_leeren(Zahlentabelle);
+    Markierung_aufheben(Zahlentabelle);
+  }
+  void TearDown() override {
+    if (view) view->setCurrentIndex(QModelIndex());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Tabelle_leeren(Zahlentabelle);
+  }
+
+  std::string Text(int zeile, int spalte) const {
+    return m->data(m->index(zeile, spalte)).toString().toStdString();
+  }
+
+  // Opens the in-place editor on a cell and types the text key by key; the editor stays open.
+  QWidget* Tippen(int zeile, int spalte, const QString& text) {
+    const QModelIndex zelle = m->index(zeile, spalte);
+    view->setCurrentIndex(zelle);
+    view->edit(zelle);
+    QWidget* editor = view->indexWidget(zelle);
+    if (!editor) return nullptr;
+    for (const QChar z : text) {
+      QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(z));
+      QApplication::sendEvent(editor, &druck);
+    }
+    return editor;
+  }
+
+  static void Klick(const char* knopf) {
+    QAbstractButton* k = form->Knopf(knopf);
+    ASSERT_NE(k, nullptr) << knopf;
+    k->click();
+  }
+
+  // Leaving the cell is what would hand a still open editor's text to the table.
+  void Zelle_verlassen(int zeile, int spalte) {
+    view->setCurrentIndex(m->index(zeile, spalte));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  StringGridView* view = nullptr;
+  QAbstractItemModel* m = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Tabelleneingabe, BruchknopfSiehtDenGeradeGetipptenText) {
+  ASSERT_NE(Tippen(1, 1, "0,5"), nullptr);
+  Klick("SpeedButton_Bruchdarstellung");
+  EXPECT_EQ(Text(1, 1), "1/2");
+  EXPECT_EQ(view->indexWidget(m->index(1, 1)), nullptr) << "the editor is closed";
+  Zelle_verlassen(2, 1);
+  EXPECT_EQ(Text(1, 1), "1/2");
+}
+
+TEST_F(Tabelleneingabe, DezimalknopfSiehtDenGeradeGetipptenText) {
+  ASSERT_NE(Tippen(3, 2, "3/8"), nullptr);
+  Klick("SpeedButton_Dezimalbruch");
+  EXPECT_EQ(Text(3, 2), "0,375");
+}
+
+TEST_F(Tabelleneingabe, GeloeschteTabelleBringtDenGetipptenTextNichtZurueck) {
+  ASSERT_NE(Tippen(1, 1, "0,5"), nullptr);
+  Klick("SpeedButton_Tabelle_loeschen");
+  EXPECT_EQ(Text(1, 1), "");
+  Zelle_verlassen(2, 1);
+  EXPECT_EQ(Text(1, 1), "");
+}
+
+// Each button that empties or shifts cells works on the typed text, so nothing typed comes back.
+TEST_F(Tabelleneingabe, LoeschUndSchiebeknoepfeSehenDenGetipptenText) {
+  for (const char* knopf : {"SpeedButton_Zeile_loeschen", "SpeedButton_Spalte_loeschen",
+                            "SpeedButton_Schiebe_Zeile", "SpeedButton_Schiebe_Spalte"}) {
+    Tabelle_leeren(Zahlentabelle);
+    ASSERT_NE(Tippen(4, 2, "7"), nullptr) << knopf;
+    Klick(knopf);
+    Zelle_verlassen(9, 9);
+    EXPECT_EQ(Text(4, 2), "") << knopf;
+  }
+}
+
+TEST_F(Tabelleneingabe, ZwischenablageErhaeltDenGetipptenText) {
+  SkriptAblage ablage;
+  Zahlentabelle.Zelle_setzen(2, 1, "x");
+  Bereich_markieren(Zahlentabelle, 1, 1, 2, 1);
+  // the editor sits on a marked cell that is not the current one
+  const QModelIndex zelle = m->index(1, 1);
+  view->edit(zelle);
+  QWidget* editor = view->indexWidget(zelle);
+  ASSERT_NE(editor, nullptr);
+  for (const char* z : {"1", "2"}) {
+    QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, z);
+    QApplication::sendEvent(editor, &druck);
+  }
+  Klick("SpeedButton_TabellenBereich_zu_Textdatei");
+  EXPECT_EQ(ablage.text, "12" + std::string(18, ' ') + "x" + std::string(19, ' ') + "\r\n");
+}
+
+TEST_F(Tabelleneingabe, KlickInEineAndereZeileSetztDenFokusDorthin) {
+  ASSERT_NE(Tippen(1, 1, "4"), nullptr);
+  Zelle_verlassen(6, 3);
+  EXPECT_EQ(Text(1, 1), "4");
+  EXPECT_EQ(view->currentIndex(), m->index(6, 3));
+  EXPECT_EQ(Zahlentabelle.Spalte(), 3);
+  EXPECT_EQ(Zahlentabelle.Zeile(), 6);
+}
