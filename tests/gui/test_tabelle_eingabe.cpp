@@ -130,3 +130,37 @@ TEST_F(Tabelleneingabe, KlickInEineAndereZeileSetztDenFokusDorthin) {
   EXPECT_EQ(Zahlentabelle.Spalte(), 3);
   EXPECT_EQ(Zahlentabelle.Zeile(), 6);
 }
+
+// ---- reset of the start values ------------------------------------------------------------------
+
+TEST_F(Tabelleneingabe, ZuruecksetzenGibtDenSpaltenDieBreiteDesZahlformats) {
+  // The table's columns are 6 pixels per total digit, at least 63; the reset format has 9 total
+  // digits, and column 0 gets back its start width of 33.
+  const auto breite = [](int gesamtstellen) { return std::max(63, 6 * gesamtstellen); };
+  QComboBox* gesamt = form->Liste("ComboBox_Gesamtstellen");
+  ASSERT_NE(gesamt, nullptr);
+  gesamt->setCurrentIndex(20 - 8);
+  emit gesamt->activated(gesamt->currentIndex());
+  ASSERT_EQ(view->columnWidth(1), breite(20)) << "the change rule of the list ran";
+
+  SkriptDialoge d;
+  d.antworten_frage.push_back(true);
+  Klick("SpeedButton_Standardwerte");
+  ASSERT_EQ(d.fragen.size(), 1u);
+  ASSERT_EQ(Zahlformat.Gesamtstellen, 9);
+  for (int c = 1; c <= Letzte_Spalte; ++c) {
+    EXPECT_EQ(view->columnWidth(c), breite(9)) << "column " << c;
+    EXPECT_EQ(Zahlentabelle.Spaltenbreite[static_cast<std::size_t>(c)], breite(9)) << c;
+  }
+  EXPECT_EQ(view->verticalHeader()->width(), 33);
+  EXPECT_EQ(Zahlentabelle.Spaltenbreite[0], 33);
+  EXPECT_EQ(Zahlentabelle.Standard_Spaltenbreite, breite(9));
+}
+
+TEST_F(Tabelleneingabe, ZuruecksetzenBehaeltDenTabelleninhalt) {
+  Zahlentabelle.Zelle_setzen(5, 5, "2,5");
+  SkriptDialoge d;
+  d.antworten_frage.push_back(true);
+  Klick("SpeedButton_Standardwerte");
+  EXPECT_EQ(Text(5, 5), "2,5");
+}
