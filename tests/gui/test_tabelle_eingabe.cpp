@@ -79,12 +79,6 @@ TEST_F(Tabelleneingabe, BruchknopfSiehtDenGeradeGetipptenText) {
   EXPECT_EQ(Text(1, 1), "1/2");
 }
 
-TEST_F(Tabelleneingabe, DezimalknopfSiehtDenGeradeGetipptenText) {
-  ASSERT_NE(Tippen(3, 2, "3/8"), nullptr);
-  Klick("SpeedButton_Dezimalbruch");
-  EXPECT_EQ(Text(3, 2), "0,375");
-}
-
 TEST_F(Tabelleneingabe, GeloeschteTabelleBringtDenGetipptenTextNichtZurueck) {
   ASSERT_NE(Tippen(1, 1, "0,5"), nullptr);
   Klick("SpeedButton_Tabelle_loeschen");
