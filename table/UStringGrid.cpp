@@ -160,12 +160,21 @@ Tabelle::Sammler::~Sammler() {
 
 // ---- numbers in cells -------------------------------------------------------------------------
 
-bool Zelle_als_Zahl(const Tabelle& t, int spalte, int zeile, long double& wert) {
-  Eingabe_uebernehmen(t);
+namespace {
+
+// The readers take over the open input once, not for every cell they read.
+bool Zahl_in_Zelle(const Tabelle& t, int spalte, int zeile, long double& wert) {
   const std::string& text = t.Zelle(spalte, zeile);
   if (text.empty()) return false;
   int fehlerposition = 0;
   return Zahl_einlesen(text, wert, fehlerposition);
+}
+
+}  // namespace
+
+bool Zelle_als_Zahl(const Tabelle& t, int spalte, int zeile, long double& wert) {
+  Eingabe_uebernehmen(t);
+  return Zahl_in_Zelle(t, spalte, zeile, wert);
 }
 
 std::string Zahl_als_Zelltext(long double x) {
@@ -309,7 +318,7 @@ std::vector<long double> Spalte_einlesen(const Tabelle& t, int spalte, int& anza
   Eingabe_uebernehmen(t);
   std::vector<long double> werte;
   long double w = 0;
-  for (int r = 1; r <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, r, w); ++r)
+  for (int r = 1; r <= Letzte_Zeile && Zahl_in_Zelle(t, spalte, r, w); ++r)
     werte.push_back(w);
   anzahl = static_cast<int>(werte.size());
   return werte;
@@ -320,7 +329,7 @@ std::vector<TPunkt> Punkte_einlesen(const Tabelle& t, int spalte, int& anzahl) {
   std::vector<TPunkt> punkte;
   for (int r = 1; r <= Letzte_Zeile; ++r) {
     TPunkt p;
-    if (!Zelle_als_Zahl(t, spalte, r, p.x) || !Zelle_als_Zahl(t, spalte + 1, r, p.y)) break;
+    if (!Zahl_in_Zelle(t, spalte, r, p.x) || !Zahl_in_Zelle(t, spalte + 1, r, p.y)) break;
     punkte.push_back(p);
   }
   anzahl = static_cast<int>(punkte.size());
@@ -341,7 +350,7 @@ long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste) 
   Eingabe_uebernehmen(t);
   long double summe = 0, w = 0;
   naechste = 1;
-  while (naechste <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, naechste, w)) {
+  while (naechste <= Letzte_Zeile && Zahl_in_Zelle(t, spalte, naechste, w)) {
     summe += w;
     ++naechste;
   }
@@ -351,9 +360,9 @@ long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste) 
 void Spalte_kumulieren(Tabelle& t, int spalte) {
   Eingabe_uebernehmen(t);
   long double s = 0, w = 0;
-  if (!Zelle_als_Zahl(t, spalte, 1, s)) return;
+  if (!Zahl_in_Zelle(t, spalte, 1, s)) return;
   Tabelle::Sammler sammler(t);
-  for (int r = 2; r <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, r, w); ++r) {
+  for (int r = 2; r <= Letzte_Zeile && Zahl_in_Zelle(t, spalte, r, w); ++r) {
     s += w;
     t.Zelle_setzen(spalte, r, Zahl_als_Zelltext(s));
   }
