@@ -136,6 +136,7 @@ TEST_F(Tabelleneingabe, ZuruecksetzenGibtDenSpaltenDieBreiteDesZahlformats) {
   gesamt->setCurrentIndex(20 - 8);
   emit gesamt->activated(gesamt->currentIndex());
   ASSERT_EQ(view->columnWidth(1), breite(20)) << "the change rule of the list ran";
+  ASSERT_EQ(view->verticalHeader()->width(), 35);
 
   SkriptDialoge d;
   d.antworten_frage.push_back(true);
