@@ -1,6 +1,5 @@
 #include "analysis/UKurven.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 
@@ -8,42 +7,17 @@
 #include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
 #include "kos/U_KOS.h"
-#include "platform/Dialoge.h"
+#include "platform/URechenlauf.h"
 
 namespace {
 
-// A range with a step so small or so many members that it cannot mean what it says still ends.
-constexpr int kGlieder_hoechstens = 100000;
 // Samples per pass are limited to the visible part plus this margin in pixels, so that a huge
 // drawing interval costs no more than the view; the margin exceeds the largest jump dot.
 constexpr int kRand_Pixel = 8;
 constexpr long kSchritte_hoechstens = 200000;
 // Halvings of one pixel step of the integral function; deeper means a pole.
 constexpr int kSimpson_Tiefe = 10;
-constexpr auto kFortschritt_ab = std::chrono::milliseconds(500);
 constexpr TFarbe kWeiss = 0xFFFFFF;
-
-// Long family drawings report progress after half a second and stop when the user asks.
-class TFortschritt {
- public:
-  explicit TFortschritt(int gesamt) : gesamt_(gesamt > 0 ? gesamt : 1) {}
-  ~TFortschritt() {
-    if (gezeigt_) Dialog().Fortschritt("", -1);
-  }
-  // false = cancelled.
-  bool Melden(int erledigt) {
-    if (!gezeigt_ && std::chrono::steady_clock::now() - start_ < kFortschritt_ab) return true;
-    gezeigt_ = true;
-    Dialog().Fortschritt("Grafik wird gezeichnet ...",
-                         static_cast<int>(100LL * erledigt / gesamt_));
-    return !Dialog().Abbruch_angefordert();
-  }
-
- private:
-  int gesamt_;
-  bool gezeigt_ = false;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
 
 class TKurvenlauf {
  public:
@@ -271,7 +245,7 @@ void Abtastbeginn(long double a, long double lo, long double links, long double 
 }
 
 // One member: samples a + k*dx below b, then b itself.
-bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, long double t,
+bool Glied_zeichnen(TKurvenlauf& lauf, TRechenlauf& fortschritt, int glied, long double t,
                     long double anker, long k0, long double b, long double dx, long double lo,
                     long double hi) {
   lauf.Beginnen(t);
@@ -287,7 +261,7 @@ bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, lon
     }
     lauf.Zaehler_setzen(k);
     lauf.Kurvenpunkt_zeichnen(x);
-    if ((schritte & 7) == 0 && !fortschritt.Melden(glied)) return false;
+    if ((schritte & 7) == 0 && !fortschritt.Weiter(glied)) return false;
   }
   if (b_zeichnen && b >= lo) {
     lauf.Zaehler_setzen(k);
@@ -297,7 +271,7 @@ bool Glied_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied, lon
 }
 
 // The integral function: from u to the right up to b, then from u to the left down to a.
-bool Integralfunktion_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int glied,
+bool Integralfunktion_zeichnen(TKurvenlauf& lauf, TRechenlauf& fortschritt, int glied,
                                long double t, long double a, long double b, long double u,
                                long double dx, long double lo, long double hi) {
   for (int richtung = 1; richtung >= -1; richtung -= 2) {
@@ -323,10 +297,25 @@ bool Integralfunktion_zeichnen(TKurvenlauf& lauf, TFortschritt& fortschritt, int
       lauf.Zaehler_setzen(n);
       lauf.Kurvenpunkt_zeichnen(x);
       if (lauf.Integral_beendet()) break;
-      if ((schritte & 7) == 0 && !fortschritt.Melden(glied)) return false;
+      if ((schritte & 7) == 0 && !fortschritt.Weiter(glied)) return false;
     }
   }
   return true;
+}
+
+// Members t1, t1 + dt, ... up to t2 (within 1e-10), at most grenze of them.
+int Glieder_zaehlen(const TScharwerte& s, int grenze) {
+  if (!s.alle_t) return 1;
+  if (!std::isfinite(s.t1) || !std::isfinite(s.t2) || !std::isfinite(s.dt)) return 1;
+  long double t = s.t1;
+  int n = 0;
+  do {
+    const long double neu = t + s.dt;
+    ++n;
+    if (!(neu > t)) break;  // a step that does not advance draws the first member only
+    t = neu;
+  } while (!(t > s.t2 + 1e-10L) && n < grenze);
+  return n;
 }
 
 }  // namespace
@@ -339,17 +328,11 @@ bool Scharfaerbung_moeglich(const std::string& term) {
 }
 
 int Scharglieder_Anzahl(const TScharwerte& s) {
-  if (!s.alle_t) return 1;
-  if (!std::isfinite(s.t1) || !std::isfinite(s.t2) || !std::isfinite(s.dt)) return 1;
-  long double t = s.t1;
-  int n = 0;
-  do {
-    const long double neu = t + s.dt;
-    ++n;
-    if (!(neu > t)) break;  // a step that does not advance draws the first member only
-    t = neu;
-  } while (!(t > s.t2 + 1e-10L) && n < kGlieder_hoechstens);
-  return n;
+  return Glieder_zaehlen(s, kScharglieder_hoechstens);
+}
+
+bool Schar_begrenzt(const TScharwerte& s) {
+  return Glieder_zaehlen(s, kScharglieder_hoechstens + 1) > kScharglieder_hoechstens;
 }
 
 bool Kurve_zeichnen(TBild& bild, const std::string& term, TFarbe farbe, int art, int modus,
@@ -365,7 +348,8 @@ bool Kurve_zeichnen(TBild& bild, const std::string& term, TFarbe farbe, int art,
   Abtastbeginn(a, lo, modus == Modus_Umkehrrelation ? KOS.yu : KOS.xli, dx, anker, k0);
   TKurvenlauf lauf(bild, term, art, modus, anker, dx);
   const int glieder = Scharglieder_Anzahl(s);
-  TFortschritt fortschritt(glieder);
+  // Progress counts the members drawn.
+  TRechenlauf fortschritt("Grafik wird gezeichnet ...", glieder);
   long double t = s.t1;
   for (int i = 0; i < glieder; ++i) {
     if (farbig) bild.Stift.Farbe = Farbe_nach_Nummer(i);
@@ -373,7 +357,7 @@ bool Kurve_zeichnen(TBild& bild, const std::string& term, TFarbe farbe, int art,
         modus == Modus_Integralfunktion
             ? Integralfunktion_zeichnen(lauf, fortschritt, i, t, a, b, s.u, dx, lo, hi)
             : Glied_zeichnen(lauf, fortschritt, i, t, anker, k0, b, dx, lo, hi);
-    if (!weiter || !fortschritt.Melden(i + 1)) return false;
+    if (!weiter || !fortschritt.Weiter(i + 1)) return false;
     t += s.dt;
   }
   return true;

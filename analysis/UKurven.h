@@ -30,8 +30,16 @@ struct TScharwerte {
 // so that its members get the colours of the family table.
 bool Scharfaerbung_moeglich(const std::string& term);
 
-// Number of members drawn for the range (1 without "t von"); bounded for unreasonable steps.
+// A family draws at most this many members. The picture is at most 641 pixels high: with more
+// members than pixel rows they crowd every column, and further ones add nothing visible, only
+// drawing time on every redraw, zoom or size click.
+constexpr int kScharglieder_hoechstens = 641;
+
+// Number of members drawn for the range (1 without "t von"): t1, t1 + dt, ... up to t2, at most
+// kScharglieder_hoechstens of them; a step that does not advance t gives one member.
 int Scharglieder_Anzahl(const TScharwerte& s);
+// True when the range holds more members than are drawn, so the user can be told.
+bool Schar_begrenzt(const TScharwerte& s);
 
 // Draws one curve with its family over [a, b] in colour and line kind 0..3.
 // Returns false when the user cancelled a long drawing.

@@ -1,12 +1,12 @@
 #include "analysis/UMatheTools.h"
 
-#include <chrono>
 #include <cmath>
 #include <string>
 
 #include "engine/UFunktionsParser.h"
 #include "engine/UMatheBasisOp.h"
 #include "platform/Dialoge.h"
+#include "platform/URechenlauf.h"
 #include "table/UStringGrid.h"
 
 namespace {
@@ -22,34 +22,12 @@ constexpr long kStuecke_hoechstens = 200000;
 constexpr int kTiefe_hoechstens = 60;
 // Polling the window for a cancel request costs something; short passes skip it.
 constexpr long kAbfrage_ab_Punkten = 6400;
-constexpr auto kFortschritt_ab = std::chrono::milliseconds(500);
 
 // One function value; false when it is undefined.
 bool Wert(const std::string& term, long double t, long double x, long double& y) {
   y = Term_auswerten(term, x, t);
   return !Fehler;
 }
-
-// Progress of a long computation: shown once it has taken half a second, closed at the end.
-class TFortschritt {
- public:
-  explicit TFortschritt(const char* text) : text_(text) {}
-  ~TFortschritt() {
-    if (gezeigt_) Dialog().Fortschritt("", -1);
-  }
-  TFortschritt(const TFortschritt&) = delete;
-  TFortschritt& operator=(const TFortschritt&) = delete;
-  void Melden(int prozent) {
-    if (!gezeigt_ && std::chrono::steady_clock::now() - start_ < kFortschritt_ab) return;
-    gezeigt_ = true;
-    Dialog().Fortschritt(text_, prozent < 0 ? 0 : (prozent > 100 ? 100 : prozent));
-  }
-
- private:
-  std::string text_;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-  bool gezeigt_ = false;
-};
 
 // Share of the doubling ladder from start_n to kPunkte_hoechstens that n has climbed.
 int Anteil(long n, long start_n) {
@@ -150,8 +128,8 @@ bool Punktsumme(const std::string& term, long double t, long double start, long 
 }
 
 // Cancel request of the user, asked only on passes long enough to matter.
-bool Abgebrochen(long n) {
-  return n >= kAbfrage_ab_Punkten && Dialog().Abbruch_angefordert();
+bool Abgebrochen(TRechenlauf& lauf, long n) {
+  return n >= kAbfrage_ab_Punkten && lauf.Abgebrochen();
 }
 
 // Over an empty interval every integral and length is 0 and valid; otherwise ok starts false.
@@ -168,7 +146,7 @@ template <class Durchgang>
 long double Verdoppeln(long start_n, long double vorher, long double eps, int vorzeichen,
                        Durchgang durchgang, bool& ok) {
   ok = false;
-  TFortschritt fortschritt("Integral wird berechnet ...");
+  TRechenlauf lauf("Integral wird berechnet ...");
   for (long n = start_n; n <= kPunkte_hoechstens; n *= 2) {
     long double I = 0;
     if (!durchgang(n, I) || !Endlich(I)) return 0;
@@ -177,8 +155,8 @@ long double Verdoppeln(long start_n, long double vorher, long double eps, int vo
       return vorzeichen * I;
     }
     vorher = I;
-    fortschritt.Melden(Anteil(n, start_n));
-    if (Abgebrochen(n)) return 0;
+    lauf.Melden(Anteil(n, start_n));
+    if (Abgebrochen(lauf, n)) return 0;
   }
   return 0;
 }
@@ -192,7 +170,7 @@ struct TGauss_Kronrod {
   long double g = 1 / std::sqrt(3.0L);
   long double s = std::sqrt(6.0L / 7.0L);
   long stuecke = 0;
-  TFortschritt fortschritt{"Integral wird berechnet ..."};
+  TRechenlauf lauf{"Integral wird berechnet ..."};
 
   // A node where the term is undefined is tried once more a little towards the centre, so an
   // isolated gap such as 0 in sin(x)/x does not spoil the integral.
@@ -205,8 +183,8 @@ struct TGauss_Kronrod {
   bool Stueck(long double l, long double r, int tiefe, long double& wert) {
     if (++stuecke > kStuecke_hoechstens || tiefe > kTiefe_hoechstens) return false;
     if (stuecke % 4096 == 0) {
-      fortschritt.Melden(static_cast<int>(100 * stuecke / kStuecke_hoechstens));
-      if (Dialog().Abbruch_angefordert()) return false;
+      lauf.Melden(static_cast<int>(100 * stuecke / kStuecke_hoechstens));
+      if (lauf.Abgebrochen()) return false;
     }
     const long double z = (l + r) / 2, d = (r - l) / 2;
     long double gl = 0, gr = 0, sl = 0, sr = 0, m = 0;
@@ -446,7 +424,8 @@ long double Bogenlaenge_berechnen(const std::string& term, long double t, long d
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
   Dialog().Meldung("Berechnung der Bogenlänge\r\rAbbruch mit <ESC> möglich !");
-  TFortschritt fortschritt("Bogenlänge wird berechnet ...");
+  // Started after the notice, so the Escape that closes it does not cancel the computation.
+  TRechenlauf lauf("Bogenlänge wird berechnet ...");
   long double L_vorher = 0;
   for (long n = 1;; n *= 2) {
     if (n > kPunkte_hoechstens) {
@@ -464,10 +443,7 @@ long double Bogenlaenge_berechnen(const std::string& term, long double t, long d
       const long double dy = y - y_alt;
       L += std::sqrt(dy * dy + h * h);
       y_alt = y;
-      if (k > 1 && k < n && Dialog().Abbruch_angefordert() &&
-          Dialog().Frage("Wirklich abbrechen?")) {
-        return 0;
-      }
+      if (k > 1 && k < n && lauf.Abbruch_bestaetigt("Wirklich abbrechen?")) return 0;
     }
     if (!Endlich(L)) return 0;
     if (std::fabs(eps * L) >= std::fabs(L_vorher - L)) {
@@ -475,7 +451,7 @@ long double Bogenlaenge_berechnen(const std::string& term, long double t, long d
       return vorzeichen * L;
     }
     L_vorher = L;
-    fortschritt.Melden(Anteil(n, 1));
+    lauf.Melden(Anteil(n, 1));
   }
 }
 

@@ -28,6 +28,8 @@ struct Dialoge {
   virtual void Taste_abwarten() {}
   // Polled by long computations: true once the user has pressed Escape.
   virtual bool Abbruch_angefordert() { return false; }
+  // Forgets a cancel request: a computation starts without one, and "No" to its question ends it.
+  virtual void Abbruch_zuruecksetzen() {}
   // Progress of a long computation, 0..100; called with -1 when it ends.
   virtual void Fortschritt(const std::string& text, int prozent) {}
   virtual void Piep() {}
@@ -43,5 +45,5 @@ struct Zwischenablage {
   virtual void Bild_setzen(const QImage& bild) = 0;
 };
 
-Zwischenablage& Ablage();              // the clipboard in force
+Zwischenablage& Ablage();               // the clipboard in force
 void Ablage_setzen(Zwischenablage* z);  // nullptr restores the default

@@ -4,12 +4,17 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,6 +26,28 @@ const QString kTitel = QStringLiteral("Quadrix");
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
+}
+
+// Text for a dialog, with its line breaks as Qt shows them.
+QString Zeilen(const std::string& s) {
+  return Q(Zeilen_vereinheitlichen(s));
+}
+
+QFont Qt_Font(const TSchrift& s) {
+  QFont f(Q(s.Name), s.Groesse);
+  f.setBold(s.fett);
+  f.setItalic(s.kursiv);
+  f.setUnderline(s.unterstrichen);
+  f.setStrikeOut(s.durchgestrichen);
+  return f;
+}
+
+// The font dialog's own sample line: the only line edit it keeps in a group box.
+QLineEdit* Mustertext(QFontDialog* auswahl) {
+  for (QLineEdit* e : auswahl->findChildren<QLineEdit*>()) {
+    if (qobject_cast<QGroupBox*>(e->parentWidget())) return e;
+  }
+  return nullptr;
 }
 
 // Closes itself on the first key the user presses.
@@ -38,6 +65,92 @@ class Tastendialog final : public QDialog {
 
 }  // namespace
 
+std::string Zeilen_vereinheitlichen(const std::string& text) {
+  std::string r;
+  r.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      r += c;
+      continue;
+    }
+    r += '\n';
+    const char partner = c == '\r' ? '\n' : '\r';
+    if (i + 1 < text.size() && text[i + 1] == partner) ++i;
+  }
+  return r;
+}
+
+Schriftdialog::Schriftdialog(const TSchrift& start, QWidget* eltern)
+    : QDialog(eltern), start_(start), farbe_(start.Farbe) {
+  setWindowTitle(QStringLiteral("Schriftart"));
+  auto* l = new QVBoxLayout(this);
+  l->addWidget(Auswahl_anlegen());
+  l->addLayout(Knopfzeile_anlegen());
+  Farbe_setzen(farbe_);
+}
+
+QFontDialog* Schriftdialog::Auswahl_anlegen() {
+  auswahl_ = new QFontDialog(this);
+  auswahl_->setWindowFlags(Qt::Widget);
+  auswahl_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+  auswahl_->setCurrentFont(Qt_Font(start_));
+  // Escape inside the embedded chooser would otherwise hide only the chooser.
+  connect(auswahl_, &QDialog::accepted, this, &QDialog::accept);
+  connect(auswahl_, &QDialog::rejected, this, &QDialog::reject);
+  vorschau_ = Mustertext(auswahl_);
+  return auswahl_;
+}
+
+QLayout* Schriftdialog::Knopfzeile_anlegen() {
+  farbknopf_ = new QPushButton(QStringLiteral("&Farbe ..."), this);
+  farbknopf_->setObjectName(QStringLiteral("Farbknopf"));
+  farbknopf_->setAutoDefault(false);
+  connect(farbknopf_, &QPushButton::clicked, this, &Schriftdialog::Farbe_waehlen);
+  auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* zeile = new QHBoxLayout;
+  zeile->addWidget(farbknopf_);
+  zeile->addStretch();
+  zeile->addWidget(knoepfe);
+  return zeile;
+}
+
+TSchrift Schriftdialog::Schrift() const {
+  TSchrift s = start_;
+  const QFont f = auswahl_->currentFont();
+  s.Name = f.family().toStdString();
+  if (f.pointSize() > 0) s.Groesse = f.pointSize();
+  s.fett = f.bold();
+  s.kursiv = f.italic();
+  s.unterstrichen = f.underline();
+  s.durchgestrichen = f.strikeOut();
+  s.Farbe = farbe_;
+  return s;
+}
+
+void Schriftdialog::Farbe_setzen(TFarbe farbe) {
+  farbe_ = farbe;
+  const QColor c = Farbe_zu_QColor(farbe);
+  QPixmap feld(16, 16);
+  feld.fill(c);
+  farbknopf_->setIcon(QIcon(feld));
+  if (vorschau_) {
+    QPalette p = vorschau_->palette();
+    p.setColor(QPalette::Text, c);
+    vorschau_->setPalette(p);
+  }
+}
+
+void Schriftdialog::Farbe_waehlen() {
+  QColorDialog d(Farbe_zu_QColor(farbe_), this);
+  d.setWindowTitle(QStringLiteral("Textfarbe"));
+  d.setOption(QColorDialog::DontUseNativeDialog);
+  if (d.exec() == QDialog::Accepted) Farbe_setzen(QColor_zu_Farbe(d.selectedColor()));
+}
+
 QtDialoge::QtDialoge() {
   if (qApp) qApp->installEventFilter(this);
 }
@@ -53,12 +166,14 @@ bool QtDialoge::eventFilter(QObject* obj, QEvent* ev) {
 }
 
 void QtDialoge::Meldung(const std::string& text) {
-  QMessageBox box(QMessageBox::Information, kTitel, Q(text), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Information, kTitel, Zeilen(text), QMessageBox::Ok);
   box.exec();
 }
 
 bool QtDialoge::Frage(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, kTitel, Q(text), QMessageBox::Yes | QMessageBox::No);
+  // The system's questions carry no caption of their own.
+  QMessageBox box(QMessageBox::Question, QString(), Zeilen(text),
+                  QMessageBox::Yes | QMessageBox::No);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
   box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
   return box.exec() == QMessageBox::Yes;
@@ -66,7 +181,7 @@ bool QtDialoge::Frage(const std::string& text) {
 
 bool QtDialoge::Eingabe(const std::string& titel, const std::string& prompt, std::string& text) {
   bool ok = false;
-  QString r = QInputDialog::getText(QApplication::activeWindow(), Q(titel), Q(prompt),
+  QString r = QInputDialog::getText(QApplication::activeWindow(), Q(titel), Zeilen(prompt),
                                     QLineEdit::Normal, Q(text), &ok);
   if (ok) text = r.toStdString();
   return ok;
@@ -81,21 +196,9 @@ bool QtDialoge::Farbe_waehlen(TFarbe& farbe) {
 }
 
 bool QtDialoge::Schrift_waehlen(TSchrift& schrift) {
-  QFont start(Q(schrift.Name), schrift.Groesse);
-  start.setBold(schrift.fett);
-  start.setItalic(schrift.kursiv);
-  start.setUnderline(schrift.unterstrichen);
-  start.setStrikeOut(schrift.durchgestrichen);
-  bool ok = false;
-  QFont f =
-      QFontDialog::getFont(&ok, start, QApplication::activeWindow(), QStringLiteral("Schriftart"));
-  if (!ok) return false;
-  schrift.Name = f.family().toStdString();
-  schrift.Groesse = f.pointSize() > 0 ? f.pointSize() : schrift.Groesse;
-  schrift.fett = f.bold();
-  schrift.kursiv = f.italic();
-  schrift.unterstrichen = f.underline();
-  schrift.durchgestrichen = f.strikeOut();
+  Schriftdialog d(schrift, QApplication::activeWindow());
+  if (d.exec() != QDialog::Accepted) return false;
+  schrift = d.Schrift();
   return true;
 }
 
@@ -120,6 +223,15 @@ bool QtDialoge::Abbruch_angefordert() {
   return escape_gedrueckt_ || (fortschritt_ && fortschritt_->wasCanceled());
 }
 
+void QtDialoge::Abbruch_zuruecksetzen() {
+  escape_gedrueckt_ = false;
+  // A cancelled progress window stays cancelled; the next report opens a fresh one.
+  if (fortschritt_ && fortschritt_->wasCanceled()) {
+    fortschritt_->deleteLater();
+    fortschritt_ = nullptr;
+  }
+}
+
 void QtDialoge::Fortschritt(const std::string& text, int prozent) {
   if (prozent < 0) {
     if (fortschritt_) fortschritt_->deleteLater();
@@ -127,8 +239,7 @@ void QtDialoge::Fortschritt(const std::string& text, int prozent) {
     return;
   }
   if (!fortschritt_) {
-    escape_gedrueckt_ = false;
-    fortschritt_ = new QProgressDialog(Q(text), QStringLiteral("Abbrechen (Esc)"), 0, 100,
+    fortschritt_ = new QProgressDialog(Zeilen(text), QStringLiteral("Abbrechen (Esc)"), 0, 100,
                                        QApplication::activeWindow());
     fortschritt_->setWindowTitle(kTitel);
     fortschritt_->setWindowModality(Qt::WindowModal);
@@ -136,7 +247,7 @@ void QtDialoge::Fortschritt(const std::string& text, int prozent) {
     fortschritt_->setAutoClose(false);
     fortschritt_->setAutoReset(false);
   }
-  fortschritt_->setLabelText(Q(text));
+  fortschritt_->setLabelText(Zeilen(text));
   fortschritt_->setValue(prozent);
 }
 

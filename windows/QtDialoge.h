@@ -1,11 +1,47 @@
 #pragma once
 // The Qt providers of the dialog and clipboard seams.
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <QProgressDialog>
+#include <string>
 
 #include "platform/Dialoge.h"
+
+class QFontDialog;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
+// The system writes line breaks as "\r\n", "\n\r" or a lone "\r"; Qt breaks lines only at "\n".
+std::string Zeilen_vereinheitlichen(const std::string& text);
+
+// The font chooser with the text colour in the same dialog: Qt's own font dialog, embedded
+// without its buttons, a colour button beside it and one OK / Cancel pair.
+class Schriftdialog final : public QDialog {
+  Q_OBJECT
+ public:
+  explicit Schriftdialog(const TSchrift& start, QWidget* eltern = nullptr);
+
+  TSchrift Schrift() const;  // what the dialog shows now
+  void Farbe_setzen(TFarbe farbe);
+
+  QPushButton* Farbknopf() const { return farbknopf_; }
+  QFontDialog* Auswahl() const { return auswahl_; }
+  QLineEdit* Vorschau() const { return vorschau_; }
+
+ private:
+  QFontDialog* Auswahl_anlegen();
+  QLayout* Knopfzeile_anlegen();
+  void Farbe_waehlen();
+
+  TSchrift start_;
+  TFarbe farbe_;
+  QFontDialog* auswahl_ = nullptr;
+  QPushButton* farbknopf_ = nullptr;
+  QLineEdit* vorschau_ = nullptr;  // the chooser's own sample line, if it has one
+};
 
 class QtDialoge final : public QObject, public Dialoge {
   Q_OBJECT
@@ -22,6 +58,7 @@ class QtDialoge final : public QObject, public Dialoge {
                             const std::string& endung, std::string& pfad) override;
   void Taste_abwarten() override;
   bool Abbruch_angefordert() override;
+  void Abbruch_zuruecksetzen() override;
   void Fortschritt(const std::string& text, int prozent) override;
   void Piep() override;
 

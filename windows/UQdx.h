@@ -4,16 +4,10 @@
 // <control><Event> and are connected by name when the window is built, so a capability adds a
 // handler by declaring the slot in its section below and defining it in its own source file.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHash>
-#include <QLineEdit>
-#include <QPointer>
 #include <QScrollBar>
-#include <QWidget>
 #include <string>
 
-#include "analysis/Werkbank.h"
+#include "windows/Fensterbasis.h"
 
 class Bildflaeche;
 class TForm2;
@@ -23,28 +17,12 @@ class QAbstractItemView;
 class QAbstractButton;
 class QMouseEvent;
 
-class TForm1 : public QWidget {
+class TForm1 : public TFensterbasis {
   Q_OBJECT
 
  public:
   TForm1();
   ~TForm1() override;
-
-  // Any control of this window by its name, or nullptr.
-  template <class T = QWidget>
-  T* Element(const char* name) const {
-    return qobject_cast<T*>(elemente_.value(QString::fromLatin1(name)));
-  }
-  QLineEdit* Feld(const char* name) const { return Element<QLineEdit>(name); }
-  QCheckBox* Schalter(const char* name) const { return Element<QCheckBox>(name); }
-  QComboBox* Liste(const char* name) const { return Element<QComboBox>(name); }
-  QAbstractButton* Knopf(const char* name) const;
-  // Text of an edit field (UTF-8) and writing it; an unknown name reads "" and writes nothing.
-  std::string Text(const char* feld) const;
-  void Text_setzen(const char* feld, const std::string& text);
-  // Checking a switch from the program runs its click rule like a user's click.
-  bool Haken(const char* schalter) const;
-  void Haken_setzen(const char* schalter, bool an);
 
   // The picture area and the table.
   Bildflaeche* Image1 = nullptr;
@@ -59,15 +37,11 @@ class TForm1 : public QWidget {
   // Start values of every setting; also the reset of the view navigation.
   void Standard_Werte_einstellen();
 
-  // Reads a number field that may hold a term without x into ziel; on a fault the focus goes back
-  // into the field and false is returned. After a syntax fault ziel keeps its value.
-  bool Edit_zu_Zahl(QLineEdit* feld, long double& ziel);
-
   // Redraws the whole picture with the current settings.
   void Neu_zeichnen();
 
  public slots:
-  // ---- Fenster: creation, state, input fields, switches, side windows -----------------------
+  // ---- Eingaben: number, whole-number and term fields ----------------------------------------
   void Edit_xaExit();
   void Edit_xeExit();
   void Edit_yaExit();
@@ -117,6 +91,11 @@ class TForm1 : public QWidget {
   void Edit_xParamKeyDown(int taste);
   void Edit_yParamKeyDown(int taste);
 
+  void Edit_xBeschriftChange();
+  void Edit_yBeschriftChange();
+  void Edit_Text_in_GrafikChange();
+
+  // ---- Schalter: switches, lists, colour panels, side windows ------------------------------
   void CheckBox_xAchseClick();
   void CheckBox_yAchseClick();
   void CheckBox_SkalierungClick();
@@ -147,7 +126,6 @@ class TForm1 : public QWidget {
   void CheckBox_alle_t_verwendenClick();
   void CheckBox_PunkteClick();
   void CheckBox_Integralfunktion_tabellierenClick();
-  void CheckBox_Integralfunktion_tabellierenMouseMove();
   void CheckBox_GrobschraffurClick();
   void CheckBox_loeschenClick();
   void CheckBox_Achsen_automatisch_beschriftenClick();
@@ -216,9 +194,6 @@ class TForm1 : public QWidget {
   // ---- Grafik --------------------------------------------------------------------------------
   void Text_platzieren(int X, int Y);
   void SpeedButton_FontAuswahlClick();
-  void Edit_Text_in_GrafikChange();
-  void Edit_xBeschriftChange();
-  void Edit_yBeschriftChange();
   void SpeedButton_speichernBMPClick();
   void GroupBox_ExtrasMouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int X,
                                 int Y);
@@ -241,37 +216,13 @@ class TForm1 : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  void Feldtext_geaendert(const QString& name, const QString& text) override;
 
  private:
   void FormCreate();
-  void Steuerelemente_erzeugen();
-  void Ereignisse_verbinden();
-  void Startbild_zeichnen();
-  void Kurvenschalter_geklickt(const char* schalter, Kurve k);
-  void Farbfeld_setzen(const char* panel, TFarbe farbe);
   void Tabelle_vorbereiten();
   void Spaltenbreite_anpassen();
-  bool Zahlfeld_lesen(const char* feld, long double& ziel);
-  void Fokus_zurueck(QWidget* feld);
-  bool Grenze_lesen(const char* feld, long double& grenze, bool x_achse);
-  void Skala_lesen(bool x_achse);
-  void Achsen_aus_folgen();
-  void Element_erzeugen(const struct TSteuerelement& e);
-  int Handler_suchen(const QByteArray& name) const;
-
-  QHash<QString, QWidget*> elemente_;
-  // Handlers found by name for the events that arrive through the event filter.
-  struct Filterhandler {
-    int Exit = -1, DblClick = -1, KeyDown = -1, Click = -1, MouseDown = -1, MouseMove = -1;
-    Feldart art = Feldart::keine;
-  };
-  QHash<QObject*, Filterhandler> filter_;
   bool tabelle_eingerichtet_ = false;
-
- public:
-  // Name of the field that last got the focus back after a refused input (for tests).
-  std::string fokus_zurueck_;
 };
 
 // The main window while it exists; the side windows draw into its picture.

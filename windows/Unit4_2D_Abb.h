@@ -1,11 +1,14 @@
 #pragma once
 // The window for triangle constructions and plane mappings of table points. It draws into the
-// main window's picture; for now it is an empty window that the main window can show.
+// main window's picture; its controls come with the constructions and mappings.
 
-#include <QWidget>
+#include "windows/Fensterbasis.h"
 
-class TForm4 : public QWidget {
+class TForm4 : public TFensterbasis {
   Q_OBJECT
  public:
   explicit TForm4(QWidget* eltern = nullptr);
 };
+
+// The control table of the window.
+std::span<const TSteuerelement> Steuerelement_Tabelle_Form4();

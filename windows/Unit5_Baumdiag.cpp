@@ -1,7 +1,12 @@
 #include "windows/Unit5_Baumdiag.h"
 
-TForm5::TForm5(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+std::span<const TSteuerelement> Steuerelement_Tabelle_Form5() {
+  return {};
+}
+
+TForm5::TForm5(QWidget* eltern) : TFensterbasis(eltern, Qt::Window) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("Baumdiagramme"));
   resize(360, 300);
+  Fenster_aufbauen(Steuerelement_Tabelle_Form5());
 }

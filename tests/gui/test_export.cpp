@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include "analysis/Werkbank.h"
+#include "workbench/Werkbank.h"
 #include "test_plot_fenster.h"
 
 namespace {

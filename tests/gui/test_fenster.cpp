@@ -15,7 +15,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "analysis/Werkbank.h"
+#include "workbench/Startwerte.h"
+#include "workbench/Werkbank.h"
 #include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
 #include "engine/UMatheBasisOp.h"
@@ -532,110 +533,50 @@ TEST_F(Fenster, Listen_haben_ihre_Eintraege) {
 
 // ---- start values -------------------------------------------------------------------------------
 
-TEST_F(Fenster, Startwerte_der_Felder) {
-  const std::pair<const char*, const char*> felder[] = {
-      {"Edit_Bildbreite", "16"},
-      {"Edit_Bildtiefe", "16"},
-      {"Edit_xa", "-8"},
-      {"Edit_xe", "8"},
-      {"Edit_ya", "-8"},
-      {"Edit_ye", "8"},
-      {"Edit_xscl", "1"},
-      {"Edit_yscl", "1"},
-      {"Edit_xaSchar", "-8"},
-      {"Edit_xeSchar", "8"},
-      {"Edit_xaSchar_g", "-8"},
-      {"Edit_xeSchar_g", "8"},
-      {"Edit_xaSchar_h", "-8"},
-      {"Edit_xeSchar_h", "8"},
-      {"Edit_Schar_t1", "1"},
-      {"Edit_Schar_t2", "2,2"},
-      {"Edit_delta_t", "0,2"},
-      {"Edit_aStart", "-8"},
-      {"Edit_bEnde", "8"},
-      {"Edit_delta_x", "1"},
-      {"Edit_u", "0"},
-      {"Edit_xBeschrift", "x"},
-      {"Edit_yBeschrift", "y"},
-      {"Edit_n0", "1"},
-      {"Edit_x_n0", "0,5"},
-      {"Edit_y_n1", "0,6"},
-      {"Edit_Iterationstiefe", "500"},
-      {"Edit_Param_k1", "0"},
-      {"Edit_Param_k2", "2pi"},
-      {"Edit_delta_Phi", "pi/720"},
-      {"Edit_fSchar", "0,1tx(9t-x²)"},
-      {"Edit_gSchar", "sin(x)/x"},
-      {"Edit_hSchar", "sgn(x+1,5)"},
-      {"Edit_xParam", "x·cos(t)"},
-      {"Edit_yParam", "3x/5·sin(t)"},
-      {"Edit_Folge", "5n/(2n+3)"},
-      {"Edit_Mat_n", "2"},
-      {"Edit_skalar_r", "3/100"},
-      {"Edit_Text_in_Grafik", "P(6/4)"},
-      {"LabelSchiebereglerWert", " 1 "},
-  };
-  for (const auto& [feld, text] : felder)
-    EXPECT_EQ(T(feld), text) << feld;
+// The started window shows every start value of the one start table, except the f switch,
+// which the start-up turns on after the reset.
+TEST_F(Fenster, Startwerte_der_Tabelle_stehen_im_Fenster) {
+  for (const TStartwert& w : Startwerte()) {
+    SCOPED_TRACE(w.name);
+    ASSERT_NE(form->Element(w.name), nullptr);
+    // The start-up switches f on after the reset; other tests of the suite may switch it off.
+    if (std::string_view(w.name) == "CheckBox_Schar_f_zeichnen") continue;
+    if (w.text) {
+      EXPECT_EQ(T(w.name), w.text);
+    }
+    if (w.eintrag >= 0) {
+      EXPECT_EQ(form->Liste(w.name)->currentIndex(), w.eintrag);
+    }
+    if (w.an >= 0) {
+      EXPECT_EQ(form->Haken(w.name), w.an == 1);
+    }
+    if (w.gesperrt) {
+      EXPECT_FALSE(form->Element(w.name)->isEnabled());
+    }
+  }
   QLineEdit* text = form->Feld("Edit_Text_in_Grafik");
   EXPECT_EQ(text->size(), QSize(200, 20));
-  EXPECT_EQ(text->font().pointSize(), 10);
+  EXPECT_EQ(text->font().pixelSize(), 13);  // 10 pt at 96 dots per inch, as in the picture
   EXPECT_EQ(text->palette().color(QPalette::Text), QColor(0, 0, 255));
 }
 
-TEST_F(Fenster, Startwerte_der_Listen_und_Schalter) {
-  const std::pair<const char*, int> listen[] = {
-      {"ComboBox_Linienart", 1},     {"ComboBox_PunktRadius", 3},
-      {"ComboBox_Punkteart", 1},     {"ComboBox_Flaechenfuellung", 5},
-      {"ComboBox_Zahlenhoehe", 0},   {"ComboBox_Nachkommastellen", 6},
-      {"ComboBox_Gesamtstellen", 1}, {"ComboBox_Integrationsmethode", 0},
-      {"ComboBox_DiagrammTyp", 0},   {"ComboBox_RegressionsModelle", 1},
-      {"ComboBox_DiagrPlotNr", 0},   {"ComboBox_Punkte_ab_Spalte", 0},
-      {"ComboBox_MatrixOps", 0},
-  };
-  for (const auto& [liste, eintrag] : listen)
-    EXPECT_EQ(form->Liste(liste)->currentIndex(), eintrag) << liste;
+// Each number field's start text means the value the workbench starts with.
+TEST(Startwerte, Texte_bedeuten_ihre_Zahlen) {
+  for (const TStartwert& w : Startwerte()) {
+    // Rows without a number are captions and terms.
+    if (!w.text || (w.zahl == 0 && std::string_view(w.text) != "0")) continue;
+    long double z = -1;
+    EXPECT_TRUE(Term_zu_Zahl(w.text, z)) << w.name;
+    EXPECT_EQ(z, w.zahl) << w.name;
+  }
+  const Werkbank_Zustand neu;
+  EXPECT_EQ(neu.x_n0, 0.5L);
+  EXPECT_EQ(neu.Param_k2, 2 * 3.141592653589793238462643383279502884L);
+  EXPECT_EQ(neu.Plotnummer, 1);
+  EXPECT_EQ(neu.Integrationsmethode, 3);
+}
 
-  const char* an[] = {"CheckBox_xAchse",
-                      "CheckBox_yAchse",
-                      "CheckBox_Skalierung",
-                      "CheckBox_Zahlen_an_Achsen",
-                      "CheckBox_Grobraster",
-                      "CheckBox_loeschen",
-                      "CheckBox_Achsen_automatisch_beschriften"};
-  for (const char* s : an)
-    EXPECT_TRUE(form->Haken(s)) << s;
-  const char* aus[] = {"CheckBox_Achsen_dick",
-                       "CheckBox_Textmodus",
-                       "CheckBox_DatenPkte_verbinden",
-                       "CheckBox_Fixkomma",
-                       "CheckBox_Bruchdarstellung",
-                       "CheckBox_alle_t_verwenden",
-                       "CheckBox_Schar_g_zeichnen",
-                       "CheckBox_Schar_h_zeichnen",
-                       "CheckBox_Schar_fs_zeichnen",
-                       "CheckBox_Schar_fs2_zeichnen",
-                       "CheckBox_Schar_fs3_zeichnen",
-                       "CheckBox_f_invers_zeichnen",
-                       "CheckBox_Integralfunktion",
-                       "CheckBox_Schar_kr_zeichnen",
-                       "CheckBox_x_gleich_a",
-                       "CheckBox_x_gleich_b",
-                       "CheckBox_Punkte",
-                       "CheckBox_Integralfunktion_tabellieren",
-                       "CheckBox_Polar_Wahl",
-                       "CheckBox_Param",
-                       "CheckBox_Folge",
-                       "CheckBox_Web",
-                       "CheckBox_rekursiv",
-                       "CheckBox_rekursivxy",
-                       "CheckBox_Grobschraffur"};
-  for (const char* s : aus)
-    EXPECT_FALSE(form->Haken(s)) << s;
-  for (const char* gesperrt : {"CheckBox_Web", "CheckBox_nur_g_zeichnen", "Label_Iterationstiefe",
-                               "Edit_Iterationstiefe", "Edit_x_n0", "Label_x_n0"})
-    EXPECT_FALSE(form->Element(gesperrt)->isEnabled()) << gesperrt;
-
+TEST_F(Fenster, Farben_der_Farbfelder_beim_Start) {
   EXPECT_EQ(form->Element("Panel_Farbe_Punkte")->palette().color(QPalette::Window),
             QColor(255, 0, 0));
   EXPECT_EQ(form->Element("Panel_Farbe_Raster")->palette().color(QPalette::Window),
@@ -715,7 +656,7 @@ TEST_F(Fenster, Termfeld_entfernt_Leerzeichen_und_prueft) {
   Eingeben("Edit_gSchar", "2*(x+");
   EXPECT_EQ(d.meldungen.size(), 1u);
   Anwendung().processEvents();
-  EXPECT_EQ(form->fokus_zurueck_, "");  // the term fields take the focus back themselves
+  EXPECT_EQ(form->fokus_zurueck_, "Edit_gSchar");
 }
 
 TEST_F(Fenster, Zahlfeld_Fehler_gibt_Ton_oder_Meldung_und_Fokus_zurueck) {
@@ -971,11 +912,11 @@ TEST_F(Fenster, Achsenschalter_haengen_zusammen) {
 TEST_F(Fenster, Grobraster_nicht_ohne_Raster) {
   form->Haken_setzen("CheckBox_Grobraster", false);
   EXPECT_FALSE(KOS.Grobraster);
-  form->Knopf("SpeedButton_ohne_Raster")->setChecked(true);
+  form->Knopf("SpeedButton_ohne_Raster")->click();
   form->Schalter("CheckBox_Grobraster")->click();
   EXPECT_FALSE(form->Haken("CheckBox_Grobraster"));
   EXPECT_FALSE(KOS.Grobraster);
-  form->Knopf("SpeedButton_Raster_mittel")->setChecked(true);
+  form->Knopf("SpeedButton_Raster_mittel")->click();
   form->Schalter("CheckBox_Grobraster")->click();
   EXPECT_TRUE(KOS.Grobraster);
 }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/Werkbank.h"
+#include "workbench/Werkbank.h"
 
 namespace {
 

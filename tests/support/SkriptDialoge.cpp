@@ -1,5 +1,7 @@
 #include "support/SkriptDialoge.h"
 
+#include <algorithm>
+
 namespace {
 template <typename T>
 std::optional<T> naechste(std::deque<std::optional<T>>& q) {
@@ -10,10 +12,16 @@ std::optional<T> naechste(std::deque<std::optional<T>>& q) {
 }
 }  // namespace
 
-SkriptDialoge::SkriptDialoge() { Dialog_setzen(this); }
-SkriptDialoge::~SkriptDialoge() { Dialog_setzen(nullptr); }
+SkriptDialoge::SkriptDialoge() {
+  Dialog_setzen(this);
+}
+SkriptDialoge::~SkriptDialoge() {
+  Dialog_setzen(nullptr);
+}
 
-void SkriptDialoge::Meldung(const std::string& text) { meldungen.push_back(text); }
+void SkriptDialoge::Meldung(const std::string& text) {
+  meldungen.push_back(text);
+}
 
 bool SkriptDialoge::Frage(const std::string& text) {
   fragen.push_back(text);
@@ -57,12 +65,26 @@ bool SkriptDialoge::Speicherpfad_waehlen(const std::string&, const std::string& 
 
 bool SkriptDialoge::Abbruch_angefordert() {
   ++abbruch_abfragen;
-  return abbruch_ab_abfrage > 0 && abbruch_abfragen >= abbruch_ab_abfrage;
+  if (abbruch_abfragen == abbruch_ab_abfrage ||
+      std::find(escape_bei_abfrage.begin(), escape_bei_abfrage.end(), abbruch_abfragen) !=
+          escape_bei_abfrage.end()) {
+    abbruch_vorgemerkt = true;
+  }
+  return abbruch_vorgemerkt;
+}
+
+void SkriptDialoge::Abbruch_zuruecksetzen() {
+  ++abbruch_zuruecksetzungen;
+  abbruch_vorgemerkt = false;
 }
 
 void SkriptDialoge::Fortschritt(const std::string&, int prozent) {
   fortschritte.push_back(prozent);
 }
 
-SkriptAblage::SkriptAblage() { Ablage_setzen(this); }
-SkriptAblage::~SkriptAblage() { Ablage_setzen(nullptr); }
+SkriptAblage::SkriptAblage() {
+  Ablage_setzen(this);
+}
+SkriptAblage::~SkriptAblage() {
+  Ablage_setzen(nullptr);
+}

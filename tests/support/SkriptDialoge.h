@@ -26,6 +26,7 @@ struct SkriptDialoge final : Dialoge {
                             const std::string& endung, std::string& pfad) override;
   void Taste_abwarten() override { ++tasten; }
   bool Abbruch_angefordert() override;
+  void Abbruch_zuruecksetzen() override;
   void Fortschritt(const std::string& text, int prozent) override;
   void Piep() override { ++piepse; }
 
@@ -39,6 +40,7 @@ struct SkriptDialoge final : Dialoge {
   int piepse = 0;
   int tasten = 0;
   int abbruch_abfragen = 0;
+  int abbruch_zuruecksetzungen = 0;
 
   // Answers.
   std::deque<bool> antworten_frage;
@@ -46,8 +48,13 @@ struct SkriptDialoge final : Dialoge {
   std::deque<std::optional<TFarbe>> antworten_farbe;
   std::deque<std::optional<TSchrift>> antworten_schrift;
   std::deque<std::optional<std::string>> antworten_pfad;
-  // Escape counts as pressed from this poll on (1 = first poll); 0 = never.
+  // Escape is pressed at this poll (1 = first poll); 0 = never. Like every press, the request
+  // then stands until it is reset.
   int abbruch_ab_abfrage = 0;
+  // Further presses, each at the poll with this number.
+  std::vector<int> escape_bei_abfrage;
+  // A cancel request stands; set it before a computation for an Escape pressed earlier.
+  bool abbruch_vorgemerkt = false;
 
   std::string letzte_meldung() const { return meldungen.empty() ? "" : meldungen.back(); }
 };
@@ -58,8 +65,14 @@ struct SkriptAblage final : Zwischenablage {
   SkriptAblage(const SkriptAblage&) = delete;
   SkriptAblage& operator=(const SkriptAblage&) = delete;
 
-  void Text_setzen(const std::string& t) override { text = t; ++text_setzungen; }
-  void Bild_setzen(const QImage& b) override { bild = b; ++bild_setzungen; }
+  void Text_setzen(const std::string& t) override {
+    text = t;
+    ++text_setzungen;
+  }
+  void Bild_setzen(const QImage& b) override {
+    bild = b;
+    ++bild_setzungen;
+  }
 
   std::string text;
   QImage bild;

@@ -1,32 +1,22 @@
-// Building the main window from its control table and connecting each control's events to the
-// handler named after the control and the event.
+#include "windows/Fensterbasis.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
+#include "kos/UGrafik.h"
 #include "windows/Bildflaeche.h"
-#if __has_include("windows/StringGridView.h")
-#include "windows/StringGridView.h"
-#define QDX_TABELLENANSICHT 1
-#endif
 #include "windows/Stillisten.h"
 #include "windows/StringGridView.h"
-#include "windows/UQdx.h"
-#include "windows/UQdx_Layout.h"
 
 namespace {
 
@@ -43,14 +33,147 @@ void Knopf_hervorheben(QWidget* w, QColor farbe) {
   w->setPalette(p);
 }
 
-}  // namespace
-
-void TForm1::Steuerelemente_erzeugen() {
-  for (const TSteuerelement& e : Steuerelement_Tabelle())
-    Element_erzeugen(e);
+// Connects a signal of the control to the handler; the handler may take fewer arguments.
+bool Verbinden(QObject* sender, const char* signal, QObject* empfaenger, int handler) {
+  const QMetaObject* smo = sender->metaObject();
+  int s = smo->indexOfSignal(QMetaObject::normalizedSignature(signal).constData());
+  if (s < 0 || handler < 0) return false;
+  QMetaMethod sig = smo->method(s);
+  QMetaMethod slot = empfaenger->metaObject()->method(handler);
+  if (!QMetaObject::checkConnectArgs(sig, slot)) {
+    qWarning("Handler %s passt nicht zu %s", slot.methodSignature().constData(), signal);
+    return false;
+  }
+  return QMetaObject::connect(sender, s, empfaenger, handler, Qt::DirectConnection);
 }
 
-void TForm1::Element_erzeugen(const TSteuerelement& e) {
+// The key as the input rules name it: Enter, backspace and Escape by their control characters.
+std::string Zeichen_der_Taste(const QKeyEvent* ke) {
+  if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) return "\r";
+  if (ke->key() == Qt::Key_Backspace) return "\b";
+  if (ke->key() == Qt::Key_Escape) return "\x1b";
+  std::string z = ke->text().toStdString();
+  // Other control characters (Tab, Ctrl+letters) are the field's own business.
+  if (z.size() == 1 && static_cast<unsigned char>(z[0]) < 0x20) return "";
+  return z;
+}
+
+}  // namespace
+
+TFensterbasis::TFensterbasis(QWidget* eltern, Qt::WindowFlags flags) : QWidget(eltern, flags) {}
+
+TFensterbasis::~TFensterbasis() {
+  // Controls that lose the focus while they are torn down must not reach the handlers.
+  filter_.clear();
+}
+
+void TFensterbasis::Fenster_aufbauen(std::span<const TSteuerelement> tabelle,
+                                     std::span<const TGemeinsamerHandler> gemeinsam) {
+  for (const TSteuerelement& e : tabelle)
+    Element_erzeugen(e);
+  Ereignisse_verbinden(gemeinsam);
+}
+
+QAbstractButton* TFensterbasis::Knopf(const char* name) const {
+  return Element<QAbstractButton>(name);
+}
+
+std::string TFensterbasis::Text(const char* feld) const {
+  if (QLineEdit* e = Feld(feld)) return e->text().toStdString();
+  if (QLabel* l = Element<QLabel>(feld)) return l->text().toStdString();
+  return "";
+}
+
+void TFensterbasis::Text_setzen(const char* feld, const std::string& text) {
+  const QString t = QString::fromStdString(text);
+  if (QLineEdit* e = Feld(feld))
+    e->setText(t);
+  else if (QLabel* l = Element<QLabel>(feld))
+    l->setText(t);
+  else if (QAbstractButton* k = Knopf(feld))
+    k->setText(t);
+}
+
+bool TFensterbasis::Haken(const char* schalter) const {
+  QAbstractButton* c = Knopf(schalter);
+  return c && c->isChecked();
+}
+
+// Speed buttons of a group stay pressed like switches.
+void TFensterbasis::Haken_setzen(const char* schalter, bool an) {
+  QAbstractButton* c = Knopf(schalter);
+  if (!c) return;
+  if (!qobject_cast<QCheckBox*>(c)) c->setCheckable(true);
+  c->setChecked(an);
+}
+
+int TFensterbasis::Eintrag(const char* liste) const {
+  QComboBox* c = Liste(liste);
+  return c ? c->currentIndex() : -1;
+}
+
+// ---- Anzeige ---------------------------------------------------------------------------------
+
+void TFensterbasis::Text_zeigen(const char* name, const std::string& text) {
+  Text_setzen(name, text);
+}
+
+void TFensterbasis::Haken_zeigen(const char* name, bool an) {
+  Haken_setzen(name, an);
+}
+
+void TFensterbasis::Eintrag_zeigen(const char* liste, int eintrag) {
+  if (QComboBox* c = Liste(liste); c && c->currentIndex() != eintrag) c->setCurrentIndex(eintrag);
+}
+
+void TFensterbasis::Freigabe_zeigen(const char* name, bool an) {
+  if (QWidget* w = Element(name)) w->setEnabled(an);
+}
+
+void TFensterbasis::Hinweis_zeigen(const char* name, const std::string& text) {
+  if (QWidget* w = Element(name)) w->setToolTip(QString::fromStdString(text));
+}
+
+void TFensterbasis::Farbe_zeigen(const char* name, TFarbe farbe) {
+  QWidget* w = Element(name);
+  if (!w) return;
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, Farbe_zu_QColor(farbe));
+  w->setPalette(p);
+  w->update();
+}
+
+void TFensterbasis::Schrift_zeigen(const char* feld, const TSchrift& s) {
+  QLineEdit* e = Feld(feld);
+  if (!e) return;
+  // The same pixel size as the text in the picture.
+  e->setFont(TBild::Qt_Schrift(s));
+  QPalette p = e->palette();
+  p.setColor(QPalette::Text, Farbe_zu_QColor(s.Farbe));
+  p.setColor(QPalette::Base, Qt::white);
+  e->setPalette(p);
+}
+
+void TFensterbasis::Neu_malen(const char* name) {
+  if (QWidget* w = Element(name)) w->update();
+}
+
+void TFensterbasis::Fokus_zurueck(const char* name) {
+  QWidget* feld = Element(name);
+  if (!feld) return;
+  // The focus change that left the field is still under way; take the field back after it.
+  QTimer::singleShot(0, feld, [feld] { feld->setFocus(Qt::OtherFocusReason); });
+  fokus_zurueck_ = name;
+}
+
+TBild* TFensterbasis::Bild(const char* name) {
+  Bildflaeche* b = Element<Bildflaeche>(name);
+  return b ? &b->Bild : nullptr;
+}
+
+// ---- building --------------------------------------------------------------------------------
+
+void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
   QWidget* eltern = *e.eltern ? elemente_.value(Q(e.eltern), this) : this;
   QWidget* w = nullptr;
   switch (e.art) {
@@ -59,11 +182,15 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
       w = g;
       break;
     }
-    case Elementart::Beschriftung:
-      w = new QLabel(Q(e.text), eltern);
+    case Elementart::Beschriftung: {
+      const TStartwert* s = Startwert(e.name);
+      w = new QLabel(Q(s && s->text ? s->text : e.text), eltern);
       break;
+    }
     case Elementart::Feld: {
-      auto* f = new QLineEdit(Q(e.text), eltern);
+      const TStartwert* s = Startwert(e.name);
+      auto* f = new QLineEdit(Q(s && s->text ? s->text : e.text), eltern);
+      f->setReadOnly(e.merkmale & Merkmal_nur_lesen);
       f->installEventFilter(this);
       filter_[f].art = e.feld;
       w = f;
@@ -72,10 +199,7 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
     case Elementart::Schalter: {
       auto* c = new QCheckBox(Q(e.text), eltern);
       // Built in their start state, so that start-up does not run their rules (and replot).
-      for (const char* an : {"CheckBox_xAchse", "CheckBox_yAchse", "CheckBox_Skalierung",
-                             "CheckBox_Zahlen_an_Achsen", "CheckBox_Grobraster",
-                             "CheckBox_loeschen", "CheckBox_Achsen_automatisch_beschriften"})
-        if (qstrcmp(e.name, an) == 0) c->setChecked(true);
+      c->setChecked(Startschalter(e.name));
       w = c;
       break;
     }
@@ -118,21 +242,17 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
       auto* b = new Bildflaeche(e.b, e.h, eltern);
       b->Bild.Links = e.x;
       b->Bild.Oben = e.y;
-      if (e.art == Elementart::Bild) Image1 = b;
       w = b;
       break;
     }
     case Elementart::Tabelle: {
-      auto* t = new StringGridView(eltern);
-      StringGrid1 = t;
-      w = t;
+      w = new StringGridView(eltern);
       break;
     }
     case Elementart::Schieber: {
       auto* s = new QScrollBar(Qt::Horizontal, eltern);
       s->setRange(0, 100);
       s->setFocusPolicy(Qt::NoFocus);
-      ScrollBar1 = s;
       w = s;
       break;
     }
@@ -142,20 +262,15 @@ void TForm1::Element_erzeugen(const TSteuerelement& e) {
   if (*e.hinweis) w->setToolTip(Q(e.hinweis));
   elemente_.insert(Q(e.name), w);
 
-  const QString name = Q(e.name);
-  if (name == QLatin1String("SpeedButton_Plot")) Knopf_hervorheben(w, QColor(0, 128, 0));
-  if (name.endsWith(QLatin1String("_schieben"))) Knopf_hervorheben(w, QColor(255, 0, 0));
-  // Result and size displays: the program writes them, the user reads them.
-  for (const char* anzeige : {"Edit_f_von_a", "Edit_Bildbreite", "Edit_Bildtiefe"})
-    if (name == QLatin1String(anzeige)) static_cast<QLineEdit*>(w)->setReadOnly(true);
-  for (const char* g : {"Edit_x_n0", "Label_x_n0", "Edit_y_n1", "Label_y_n1", "CheckBox_Web",
-                        "CheckBox_nur_g_zeichnen", "Label_Iterationstiefe", "Edit_Iterationstiefe"})
-    if (name == QLatin1String(g)) w->setEnabled(false);
+  if (e.merkmale & Merkmal_gruen) Knopf_hervorheben(w, QColor(0, 128, 0));
+  if (e.merkmale & Merkmal_rot) Knopf_hervorheben(w, QColor(255, 0, 0));
+  if (const TStartwert* s = Startwert(e.name); s && s->gesperrt) w->setEnabled(false);
 }
 
-int TForm1::Handler_suchen(const QByteArray& name) const {
+int TFensterbasis::Handler_suchen(const QByteArray& name) const {
+  // Only the handlers a window declares itself, not those of Qt's widget classes.
   const QMetaObject* mo = metaObject();
-  for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
+  for (int i = TFensterbasis::staticMetaObject.methodCount(); i < mo->methodCount(); ++i) {
     QMetaMethod m = mo->method(i);
     if (m.methodType() == QMetaMethod::Slot && m.access() == QMetaMethod::Public &&
         m.name() == name)
@@ -164,27 +279,10 @@ int TForm1::Handler_suchen(const QByteArray& name) const {
   return -1;
 }
 
-namespace {
 
-// Connects a signal of the control to the handler; the handler may take fewer arguments.
-bool Verbinden(QObject* sender, const char* signal, QObject* empfaenger, int handler) {
-  const QMetaObject* smo = sender->metaObject();
-  int s = smo->indexOfSignal(QMetaObject::normalizedSignature(signal).constData());
-  if (s < 0 || handler < 0) return false;
-  QMetaMethod sig = smo->method(s);
-  QMetaMethod slot = empfaenger->metaObject()->method(handler);
-  if (!QMetaObject::checkConnectArgs(sig, slot)) {
-    qWarning("Handler %s passt nicht zu %s", slot.methodSignature().constData(), signal);
-    return false;
-  }
-  return QMetaObject::connect(sender, s, empfaenger, handler, Qt::DirectConnection);
-}
-
-}  // namespace
-
-void TForm1::Ereignisse_verbinden() {
-  auto handler = [this](const QString& element, const char* ereignis) {
-    for (const TGemeinsamerHandler& g : Gemeinsame_Handler())
+void TFensterbasis::Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam) {
+  auto handler = [this, gemeinsam](const QString& element, const char* ereignis) {
+    for (const TGemeinsamerHandler& g : gemeinsam)
       if (element == QLatin1String(g.element) && qstrcmp(ereignis, g.ereignis) == 0)
         return Handler_suchen(g.handler);
     return Handler_suchen(element.toLatin1() + ereignis);
@@ -202,7 +300,8 @@ void TForm1::Ereignisse_verbinden() {
     int click = handler(name, "Click");
     int change = handler(name, "Change");
 
-    if (w == Image1) {
+    if (qobject_cast<Bildflaeche*>(w)) {
+      // Pictures report the mouse in picture pixels through their own signals.
       Verbinden(w, "Maus_gedrueckt(Qt::MouseButton,Qt::KeyboardModifiers,int,int)", this,
                 f.MouseDown);
       Verbinden(w, "Maus_bewegt(Qt::KeyboardModifiers,int,int)", this, f.MouseMove);
@@ -218,7 +317,9 @@ void TForm1::Ereignisse_verbinden() {
     } else if (qobject_cast<QComboBox*>(w)) {
       // Only the user's choice runs the change rule, not an item set by the program.
       Verbinden(w, "activated(int)", this, change);
-    } else if (qobject_cast<QLineEdit*>(w)) {
+    } else if (auto* feld = qobject_cast<QLineEdit*>(w)) {
+      connect(feld, &QLineEdit::textChanged, this,
+              [this, name](const QString& text) { Feldtext_geaendert(name, text); });
       Verbinden(w, "textChanged(QString)", this, change);
     } else if (qobject_cast<QScrollBar*>(w)) {
       Verbinden(w, "valueChanged(int)", this, change);
@@ -237,7 +338,7 @@ void TForm1::Ereignisse_verbinden() {
   }
 }
 
-bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
+bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
   auto it = filter_.constFind(objekt);
   if (it == filter_.cend()) return QWidget::eventFilter(objekt, ereignis);
   const Filterhandler f = it.value();
@@ -289,34 +390,27 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
         metaObject()->method(f.KeyDown).invoke(this, Qt::DirectConnection, Q_ARG(int, ke->key()));
         if (ke->key() == Qt::Key_Up || ke->key() == Qt::Key_Down) return true;
       }
-      if (f.art == Feldart::keine) break;
-      auto* feld = qobject_cast<QLineEdit*>(objekt);
-      if (!feld) break;
-      std::string zeichen;
-      if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
-        zeichen = "\r";
-      else if (ke->key() == Qt::Key_Backspace)
-        zeichen = "\b";
-      else if (ke->key() == Qt::Key_Escape)
-        zeichen = "\x1b";
-      else
-        zeichen = ke->text().toStdString();
-      // Keys without a character (arrows, Delete, Home ...) are the field's own business.
-      if (zeichen.empty()) break;
-      if (zeichen.size() == 1 && static_cast<unsigned char>(zeichen[0]) < 0x20 && zeichen != "\r" &&
-          zeichen != "\b" && zeichen != "\x1b")
-        break;
-      Tastenwirkung t = Taste_filtern(f.art, zeichen);
-      if (t.weiter) {
-        focusNextChild();
-        return true;
-      }
-      if (t.text == zeichen) break;  // unchanged: the field takes the key as it is
-      if (!t.text.empty()) feld->insert(QString::fromStdString(t.text));
-      return true;
+      if (f.art != Feldart::keine && Taste_filtern_in(objekt, ke, f.art)) return true;
+      break;
     }
     default:
       break;
   }
   return QWidget::eventFilter(objekt, ereignis);
+}
+
+bool TFensterbasis::Taste_filtern_in(QObject* objekt, QKeyEvent* ke, Feldart art) {
+  auto* feld = qobject_cast<QLineEdit*>(objekt);
+  if (!feld) return false;
+  const std::string zeichen = Zeichen_der_Taste(ke);
+  // Keys without a character (arrows, Delete, Home ...) are the field's own business.
+  if (zeichen.empty()) return false;
+  const Tastenwirkung t = Taste_filtern(art, zeichen);
+  if (t.weiter) {
+    focusNextChild();
+    return true;
+  }
+  if (t.text == zeichen) return false;  // unchanged: the field takes the key as it is
+  if (!t.text.empty()) feld->insert(QString::fromStdString(t.text));
+  return true;
 }

@@ -1,4 +1,4 @@
-#include "analysis/Werkbank.h"
+#include "workbench/Werkbank.h"
 
 #include <charconv>
 #include <limits>
@@ -31,22 +31,17 @@ void Werkbank_Textschrift_setzen(const TSchrift& s) {
   Werkbank.Textfarbe = s.Farbe;
 }
 
-int Integrationsmethode_aus_Listenposition(int item) {
-  switch (item) {
-    case 0:
-      return 3;
-    case 1:
-      return 0;
-    case 2:
-      return 1;
-    case 3:
-      return 2;
-    case 4:
-    case 5:
-      return 4;
-    default:
-      return 3;
-  }
+std::map<std::string, std::string, std::less<>> Startfeldtexte() {
+  std::map<std::string, std::string, std::less<>> texte;
+  for (const TStartwert& s : Startwerte())
+    if (s.text) texte.emplace(s.name, s.text);
+  return texte;
+}
+
+const std::string& Werkbank_Zustand::Feldtext(std::string_view feld) const {
+  static const std::string leer;
+  auto it = Feldtexte.find(feld);
+  return it == Feldtexte.end() ? leer : it->second;
 }
 
 bool Ganzzahl_lesen(const std::string& text, int& wert) {

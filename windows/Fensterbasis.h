@@ -1,0 +1,130 @@
+#pragma once
+// What every window of the program shares: it is built from a control table (kind, parent,
+// position, caption, hint, list items, input rule, look), its start values come from the start
+// table, and each control's events reach the public slot named <control><Event>. Controls are
+// reached by name, and actions write to the window through the Anzeige interface.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QWidget>
+#include <span>
+#include <string>
+
+#include "workbench/Anzeige.h"
+#include "workbench/Werkbank.h"
+
+class QAbstractButton;
+
+enum class Elementart {
+  Gruppe,        // group box
+  Beschriftung,  // label
+  Feld,          // one-line edit field
+  Schalter,      // check box
+  Liste,         // drop-down list
+  Stilliste,     // drop-down list that draws its items as style samples
+  Knopf,         // speed button (takes no focus)
+  Farbfeld,      // colour panel
+  Muster,        // style swatch beside a curve switch
+  Bild,          // the picture
+  Tabelle,       // the string grid
+  Schieber       // horizontal scroll bar
+};
+
+// Looks that set a control apart.
+enum Merkmal : int {
+  Merkmal_keins = 0,
+  Merkmal_nur_lesen = 1,  // a display the program writes and the user only reads
+  Merkmal_gruen = 2,      // bold green caption: the central action
+  Merkmal_rot = 4,        // bold red caption
+};
+
+struct TSteuerelement {
+  const char* name;
+  Elementart art;
+  const char* eltern;  // "" = the window itself
+  int x, y, b, h;
+  const char* text;       // caption; fields take their start text from the start table
+  const char* hinweis;    // tooltip
+  const char* eintraege;  // list items separated by '|'
+  Feldart feld;           // key filter of an edit field
+  int gruppe;             // speed buttons of the same group > 0 stay pressed one at a time
+  int merkmale = Merkmal_keins;
+};
+
+constexpr TSteuerelement Mit(TSteuerelement e, int merkmale) {
+  e.merkmale |= merkmale;
+  return e;
+}
+
+// A handler that serves several controls under a name of its own.
+struct TGemeinsamerHandler {
+  const char* element;
+  const char* ereignis;
+  const char* handler;
+};
+
+class TFensterbasis : public QWidget, public Anzeige {
+  Q_OBJECT
+
+ public:
+  explicit TFensterbasis(QWidget* eltern = nullptr, Qt::WindowFlags flags = {});
+  ~TFensterbasis() override;
+
+  // Any control of this window by its name, or nullptr.
+  template <class T = QWidget>
+  T* Element(const char* name) const {
+    return qobject_cast<T*>(elemente_.value(QString::fromLatin1(name)));
+  }
+  QLineEdit* Feld(const char* name) const { return Element<QLineEdit>(name); }
+  QCheckBox* Schalter(const char* name) const { return Element<QCheckBox>(name); }
+  QComboBox* Liste(const char* name) const { return Element<QComboBox>(name); }
+  QAbstractButton* Knopf(const char* name) const;
+  // Text of an edit field or label (UTF-8) and writing it; an unknown name reads "" and writes
+  // nothing.
+  std::string Text(const char* feld) const;
+  void Text_setzen(const char* feld, const std::string& text);
+  // Checking a switch from the program runs its click rule like a user's click.
+  bool Haken(const char* schalter) const;
+  void Haken_setzen(const char* schalter, bool an);
+  // Item index of a list, -1 when there is none.
+  int Eintrag(const char* liste) const;
+
+  // Anzeige
+  void Text_zeigen(const char* name, const std::string& text) override;
+  void Haken_zeigen(const char* name, bool an) override;
+  void Eintrag_zeigen(const char* liste, int eintrag) override;
+  void Freigabe_zeigen(const char* name, bool an) override;
+  void Hinweis_zeigen(const char* name, const std::string& text) override;
+  void Farbe_zeigen(const char* name, TFarbe farbe) override;
+  void Schrift_zeigen(const char* feld, const TSchrift& schrift) override;
+  void Neu_malen(const char* name) override;
+  void Fokus_zurueck(const char* name) override;
+  TBild* Bild(const char* name) override;
+
+  // Name of the field that last got the focus back after a refused input (for tests).
+  std::string fokus_zurueck_;
+
+ protected:
+  // Builds the controls of the table and connects their events to the handlers by name.
+  void Fenster_aufbauen(std::span<const TSteuerelement> tabelle,
+                        std::span<const TGemeinsamerHandler> gemeinsam = {});
+  // An edit field's text changed, by the user or the program.
+  virtual void Feldtext_geaendert(const QString& name, const QString& text) {}
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  void Element_erzeugen(const TSteuerelement& e);
+  void Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam);
+  int Handler_suchen(const QByteArray& name) const;
+  bool Taste_filtern_in(QObject* objekt, QKeyEvent* ke, Feldart art);
+
+  QHash<QString, QWidget*> elemente_;
+  // Handlers found by name for the events that arrive through the event filter.
+  struct Filterhandler {
+    int Exit = -1, DblClick = -1, KeyDown = -1, Click = -1, MouseDown = -1, MouseMove = -1;
+    Feldart art = Feldart::keine;
+  };
+  QHash<QObject*, Filterhandler> filter_;
+};

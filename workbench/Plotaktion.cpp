@@ -1,0 +1,161 @@
+#include "workbench/Plotaktion.h"
+
+#include <string>
+
+#include "analysis/UKurven.h"
+#include "engine/KOS.h"
+#include "engine/UFunktionsParser.h"
+#include "kos/U_Ansicht.h"
+#include "kos/U_KOS.h"
+#include "platform/Dialoge.h"
+#include "workbench/Eingaben.h"
+#include "workbench/Werkbank.h"
+
+namespace {
+
+struct TKurveneintrag {
+  Kurve kurve;
+  int modus;
+  const char* term;  // field of the term
+};
+
+// Drawing order: later curves lie over earlier ones.
+constexpr TKurveneintrag kKurven[] = {
+    {Kurve_f, Modus_Funktion, "Edit_fSchar"},
+    {Kurve_g, Modus_Funktion, "Edit_gSchar"},
+    {Kurve_h, Modus_Funktion, "Edit_hSchar"},
+    {Kurve_fs, Modus_Ableitung_1, "Edit_fSchar"},
+    {Kurve_fs2, Modus_Ableitung_2, "Edit_fSchar"},
+    {Kurve_fs3, Modus_Ableitung_3, "Edit_fSchar"},
+    {Kurve_inv, Modus_Umkehrrelation, "Edit_fSchar"},
+    {Kurve_Int, Modus_Integralfunktion, "Edit_fSchar"},
+    {Kurve_krue, Modus_Kruemmung, "Edit_fSchar"},
+};
+
+long double Feld_als_Term(const char* feld) {
+  return Term_auswerten(Werkbank.Feldtext(feld), 0, 0);
+}
+
+void Intervall(Kurve k, long double& a, long double& b) {
+  a = k == Kurve_g ? Werkbank.xaSchar_g : k == Kurve_h ? Werkbank.xaSchar_h : Werkbank.xaSchar;
+  b = k == Kurve_g ? Werkbank.xeSchar_g : k == Kurve_h ? Werkbank.xeSchar_h : Werkbank.xeSchar;
+}
+
+// The family bounds are read as terms at every plot, like the fields show them.
+TScharwerte Scharwerte_lesen() {
+  TScharwerte s;
+  s.t1 = Feld_als_Term("Edit_Schar_t1");
+  s.t2 = Feld_als_Term("Edit_Schar_t2");
+  s.dt = Feld_als_Term("Edit_delta_t");
+  s.u = Feld_als_Term("Edit_u");
+  s.alle_t = Werkbank.alle_t_verwenden;
+  Werkbank.u = s.u;
+  return s;
+}
+
+bool Kurven_zeichnen(TBild& bild, const TScharwerte& s) {
+  for (const TKurveneintrag& k : kKurven) {
+    if (!Werkbank.Kurve_zeichnen[k.kurve]) continue;
+    long double a = 0, b = 0;
+    Intervall(k.kurve, a, b);
+    const Kurvenstil& stil = Werkbank.Kurvenstile[k.kurve];
+    if (!Kurve_zeichnen(bild, Werkbank.Feldtext(k.term), stil.Farbe, stil.Linienart, k.modus, a,
+                        b, s))
+      return false;
+  }
+  return true;
+}
+
+void Senkrechte(TBild& bild, Kurve k, const char* feld) {
+  if (!Werkbank.Kurve_zeichnen[k]) return;
+  const Kurvenstil& stil = Werkbank.Kurvenstile[k];
+  Senkrechte_zeichnen(bild, Werkbank.Feldtext(feld), stil.Farbe, stil.Linienart);
+}
+
+// A long drawing lets the window answer its progress display; a second plot started from there
+// is not started, so no drawing runs into another one halfway.
+class TPlotsperre {
+ public:
+  TPlotsperre() : frei_(!aktiv_) { aktiv_ = true; }
+  ~TPlotsperre() {
+    if (frei_) aktiv_ = false;
+  }
+  TPlotsperre(const TPlotsperre&) = delete;
+  TPlotsperre& operator=(const TPlotsperre&) = delete;
+  bool frei() const { return frei_; }
+
+ private:
+  static inline bool aktiv_ = false;
+  bool frei_;
+};
+
+}  // namespace
+
+void Plot_zeichnen(Anzeige& a) {
+  const TPlotsperre sperre;
+  if (!sperre.frei()) return;
+  if (!(KOS.xli < KOS.xre)) {
+    Dialog().Meldung("xli >= xre  !");
+    return;
+  }
+  if (!(KOS.yu < KOS.yo)) {
+    Dialog().Meldung("yu >= yo  !");
+    return;
+  }
+  TBild* bild = a.Bild("Image1");
+  if (!bild) return;
+  if (Werkbank.loeschen) KOS_zeichnen(*bild);
+  const TScharwerte s = Scharwerte_lesen();
+  if (!Kurven_zeichnen(*bild, s)) return;
+  Senkrechte(*bild, Kurve_x_gleich_a, "Edit_aStart");
+  Senkrechte(*bild, Kurve_x_gleich_b, "Edit_bEnde");
+}
+
+void Raster_waehlen(Anzeige& a, TRaster r) {
+  struct TRasterknopf {
+    TRaster raster;
+    const char* knopf;
+    int teilung;  // 0 = no grid
+    TStiftstil stil;
+  };
+  static constexpr TRasterknopf kKnoepfe[] = {
+      {TRaster::ohne, "SpeedButton_ohne_Raster", 0, TStiftstil::Durchgezogen},
+      {TRaster::gestrichelt, "SpeedButton_Raster_gestrichelt", 1, TStiftstil::Gepunktet},
+      {TRaster::mittel, "SpeedButton_Raster_mittel", 2, TStiftstil::Durchgezogen},
+      {TRaster::eng, "SpeedButton_Raster_eng", 5, TStiftstil::Durchgezogen},
+      {TRaster::mm1, "SpeedButton_Raster_1mm", 10, TStiftstil::Durchgezogen},
+  };
+  for (const TRasterknopf& k : kKnoepfe) {
+    a.Haken_zeigen(k.knopf, k.raster == r);
+    if (k.raster != r) continue;
+    KOS.Raster_an = k.teilung > 0;
+    if (KOS.Raster_an) {
+      KOS.Rasterteilung = k.teilung;
+      KOS.Raster_Linienstil = k.stil;
+    }
+  }
+  Plot_zeichnen(a);
+}
+
+void Schieberegler_bewegt(Anzeige& a, int position) {
+  // The bounds last reported as faulty: dragging on does not repeat the message.
+  static std::string gemeldet;
+  a.Haken_zeigen("CheckBox_alle_t_verwenden", false);
+  const std::string t1_text = Werkbank.Feldtext("Edit_Schar_t1");
+  const std::string t2_text = Werkbank.Feldtext("Edit_Schar_t2");
+  const std::string grenzen = t1_text + '\n' + t2_text;
+  if (grenzen == gemeldet) return;
+  long double t1 = 0, t2 = 0;
+  if (!Term_zu_Zahl(t1_text, t1) || !Term_zu_Zahl(t2_text, t2)) {
+    gemeldet = grenzen;
+    return;
+  }
+  gemeldet.clear();
+  const std::string text = Gleitkomma_Text(Schieberegler_Wert(position, t1, t2));
+  Feld_zeigen(a, "Edit_Schar_t1", text);
+  a.Text_zeigen("LabelSchiebereglerWert", text);
+  Feld_zeigen(a, "Edit_Schar_t2", text);
+  Plot_zeichnen(a);
+  Feld_zeigen(a, "Edit_Schar_t1", t1_text);
+  Feld_zeigen(a, "Edit_Schar_t2", t2_text);
+}

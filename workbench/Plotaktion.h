@@ -1,0 +1,16 @@
+#pragma once
+// The central redraw and what belongs to it: the grid buttons and the family slider.
+
+#include "workbench/Anzeige.h"
+
+// Paints the coordinate system (when "löschen" is on) and every curve that is switched on, with
+// the terms and bounds of the workbench state. Refuses an empty view with a message.
+void Plot_zeichnen(Anzeige& a);
+
+enum class TRaster { ohne, gestrichelt, mittel, eng, mm1 };
+// Sets the grid of a grid button, shows that button pressed alone, and redraws.
+void Raster_waehlen(Anzeige& a, TRaster r);
+
+// The slider at position 0..100 shows the single member for a t between the two bounds, which
+// stay as typed. A faulty bound is reported once, not at every step of a drag.
+void Schieberegler_bewegt(Anzeige& a, int position);
