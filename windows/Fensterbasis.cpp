@@ -279,7 +279,6 @@ int TFensterbasis::Handler_suchen(const QByteArray& name) const {
   return -1;
 }
 
-
 void TFensterbasis::Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam) {
   auto handler = [this, gemeinsam](const QString& element, const char* ereignis) {
     for (const TGemeinsamerHandler& g : gemeinsam)

@@ -116,7 +116,7 @@ void TForm1::closeEvent(QCloseEvent* ereignis) {
     return;
   }
   ereignis->accept();
-  for (QWidget* w : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form4),
-                     static_cast<QWidget*>(Form5)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5)})
     if (w) w->close();
 }

@@ -20,15 +20,16 @@ void Modus_zeigen(QWidget* bild, TMausmodus m) {
   switch (m) {
     case TMausmodus::Text:
       bild->setCursor(Qt::IBeamCursor);
-      bild->setToolTip(QString::fromUtf8(
-          "Drücken der rechten Maustaste setzt den Text \r\nrechts unterhalb des "
-          "Cursormittelpunktes in die Grafik"));
+      bild->setToolTip(
+          QString::fromUtf8("Drücken der rechten Maustaste setzt den Text \r\nrechts unterhalb des "
+                            "Cursormittelpunktes in die Grafik"));
       return;
     case TMausmodus::Zoomrahmen:
       bild->setCursor(Qt::CrossCursor);
-      bild->setToolTip(QString::fromUtf8(
-          "Bewegen der Maus bei gedrückter linker Taste \r\nzieht einen Zoomrahmen auf.\r\nLoslassen "
-          "der Taste führt den Zoom durch."));
+      bild->setToolTip(
+          QString::fromUtf8("Bewegen der Maus bei gedrückter linker Taste \r\nzieht einen "
+                            "Zoomrahmen auf.\r\nLoslassen "
+                            "der Taste führt den Zoom durch."));
       return;
     case TMausmodus::Ziehen:
       bild->setCursor(Qt::SizeAllCursor);

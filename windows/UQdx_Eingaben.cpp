@@ -174,23 +174,28 @@ void TForm1::Edit_FolgeDblClick() {
 }
 
 void TForm1::Edit_fScharKeyDown(int taste) {
-  if (taste == Qt::Key_Up || taste == Qt::Key_Down) Termfeld_Taste(*this, "Edit_fSchar", taste == Qt::Key_Down);
+  if (taste == Qt::Key_Up || taste == Qt::Key_Down)
+    Termfeld_Taste(*this, "Edit_fSchar", taste == Qt::Key_Down);
 }
 
 void TForm1::Edit_gScharKeyDown(int taste) {
-  if (taste == Qt::Key_Up || taste == Qt::Key_Down) Termfeld_Taste(*this, "Edit_gSchar", taste == Qt::Key_Down);
+  if (taste == Qt::Key_Up || taste == Qt::Key_Down)
+    Termfeld_Taste(*this, "Edit_gSchar", taste == Qt::Key_Down);
 }
 
 void TForm1::Edit_hScharKeyDown(int taste) {
-  if (taste == Qt::Key_Up || taste == Qt::Key_Down) Termfeld_Taste(*this, "Edit_hSchar", taste == Qt::Key_Down);
+  if (taste == Qt::Key_Up || taste == Qt::Key_Down)
+    Termfeld_Taste(*this, "Edit_hSchar", taste == Qt::Key_Down);
 }
 
 void TForm1::Edit_xParamKeyDown(int taste) {
-  if (taste == Qt::Key_Up || taste == Qt::Key_Down) Termfeld_Taste(*this, "Edit_xParam", taste == Qt::Key_Down);
+  if (taste == Qt::Key_Up || taste == Qt::Key_Down)
+    Termfeld_Taste(*this, "Edit_xParam", taste == Qt::Key_Down);
 }
 
 void TForm1::Edit_yParamKeyDown(int taste) {
-  if (taste == Qt::Key_Up || taste == Qt::Key_Down) Termfeld_Taste(*this, "Edit_yParam", taste == Qt::Key_Down);
+  if (taste == Qt::Key_Up || taste == Qt::Key_Down)
+    Termfeld_Taste(*this, "Edit_yParam", taste == Qt::Key_Down);
 }
 
 void TForm1::Edit_xBeschriftChange() {

@@ -112,7 +112,8 @@ void TForm1::CheckBox_PunkteClick() {
 }
 
 void TForm1::CheckBox_Integralfunktion_tabellierenClick() {
-  Schalter_geklickt(*this, "CheckBox_Integralfunktion_tabellieren", Haken("CheckBox_Integralfunktion_tabellieren"));
+  Schalter_geklickt(*this, "CheckBox_Integralfunktion_tabellieren",
+                    Haken("CheckBox_Integralfunktion_tabellieren"));
 }
 
 void TForm1::CheckBox_GrobschraffurClick() {
@@ -124,7 +125,8 @@ void TForm1::CheckBox_loeschenClick() {
 }
 
 void TForm1::CheckBox_Achsen_automatisch_beschriftenClick() {
-  Schalter_geklickt(*this, "CheckBox_Achsen_automatisch_beschriften", Haken("CheckBox_Achsen_automatisch_beschriften"));
+  Schalter_geklickt(*this, "CheckBox_Achsen_automatisch_beschriften",
+                    Haken("CheckBox_Achsen_automatisch_beschriften"));
 }
 
 void TForm1::CheckBox_FixkommaClick() {

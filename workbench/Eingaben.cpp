@@ -119,7 +119,8 @@ constexpr TZahlfeld kZahlfelder[] = {
     {"Edit_skalar_r", W<&Werkbank_Zustand::skalar_r>, nullptr, nullptr},
 };
 
-// ---- whole-number fields -------------------------------------------------------------------------
+// ---- whole-number fields
+// -------------------------------------------------------------------------
 
 void n0_verlassen(Anzeige& a) {
   int n = 0;
@@ -320,8 +321,9 @@ void Modus_geklickt(Anzeige& a, bool& modus, bool an, const char* anderer) {
 
 void Tabellierhinweis(Anzeige& a, bool an) {
   Werkbank.Integralfunktion_tabellieren = an;
-  a.Hinweis_zeigen("SpeedButton_Schar_in_Tabelle", an ? "Wertetabelle f,g,h,f',f\",f\"',kr,F in [a;b]"
-                                                      : "Wertetabelle f,g,h,f',f\",f\"',kr  in [a;b]");
+  a.Hinweis_zeigen("SpeedButton_Schar_in_Tabelle",
+                   an ? "Wertetabelle f,g,h,f',f\",f\"',kr,F in [a;b]"
+                      : "Wertetabelle f,g,h,f',f\",f\"',kr  in [a;b]");
 }
 
 void Zweite_Gerade_geklickt(Anzeige& a, bool an) {
@@ -388,7 +390,8 @@ constexpr TListenregel kListenregeln[] = {
        Linienart_waehlen(i);
        a.Neu_malen("ComboBox_Flaechenfuellung");
      }},
-    {"ComboBox_Punkteart", [](Anzeige&, int i) { Stil.Punkteart = Punkteart_aus_Listenposition(i); }},
+    {"ComboBox_Punkteart",
+     [](Anzeige&, int i) { Stil.Punkteart = Punkteart_aus_Listenposition(i); }},
     {"ComboBox_PunktRadius",
      [](Anzeige& a, int i) {
        Stil.Punktradius = i;
@@ -434,7 +437,10 @@ struct TFarbfeld {
 };
 
 constexpr TFarbfeld kFarbfelder[] = {
-    {"Panel_Farbe_Punkte", []() -> TFarbe& { return Stil.Punktfarbe; }, {"ComboBox_Punkteart"}, false},
+    {"Panel_Farbe_Punkte",
+     []() -> TFarbe& { return Stil.Punktfarbe; },
+     {"ComboBox_Punkteart"},
+     false},
     {"Panel_Linienfarbe_definieren",
      []() -> TFarbe& { return Stil.Linienfarbe; },
      {"ComboBox_Linienart", "ComboBox_Flaechenfuellung"},
@@ -450,11 +456,19 @@ constexpr TFarbfeld kFarbfelder[] = {
 
 // Fields whose values follow their texts at the end of the reset, in this order.
 constexpr const char* kStartfelder[] = {
-    "Edit_xa",        "Edit_xe",        "Edit_ya",      "Edit_ye",        "Edit_xscl",
-    "Edit_yscl",      "Edit_xaSchar",   "Edit_xeSchar", "Edit_xaSchar_g", "Edit_xeSchar_g",
-    "Edit_xaSchar_h", "Edit_xeSchar_h", "Edit_aStart",  "Edit_bEnde",     "Edit_delta_x",
-    "Edit_delta_t",   "Edit_Schar_t1",  "Edit_Schar_t2", "Edit_u",        "Edit_x_n0",
-    "Edit_n0",        "Edit_Iterationstiefe", "Edit_Param_k1", "Edit_Param_k2", "Edit_delta_Phi",
+    "Edit_xa",        "Edit_xe",
+    "Edit_ya",        "Edit_ye",
+    "Edit_xscl",      "Edit_yscl",
+    "Edit_xaSchar",   "Edit_xeSchar",
+    "Edit_xaSchar_g", "Edit_xeSchar_g",
+    "Edit_xaSchar_h", "Edit_xeSchar_h",
+    "Edit_aStart",    "Edit_bEnde",
+    "Edit_delta_x",   "Edit_delta_t",
+    "Edit_Schar_t1",  "Edit_Schar_t2",
+    "Edit_u",         "Edit_x_n0",
+    "Edit_n0",        "Edit_Iterationstiefe",
+    "Edit_Param_k1",  "Edit_Param_k2",
+    "Edit_delta_Phi",
 };
 
 bool Ist_Feld(const TStartwert& s) {
@@ -501,7 +515,8 @@ void Startwerte_zeigen(Anzeige& a) {
 
 }  // namespace
 
-// ---- public rules --------------------------------------------------------------------------------
+// ---- public rules
+// --------------------------------------------------------------------------------
 
 void Feld_zeigen(Anzeige& a, const char* feld, const std::string& text) {
   Werkbank.Feldtexte[feld] = text;
@@ -559,10 +574,8 @@ void Feld_geaendert(Anzeige& a, const char* feld) {
 void Termfeld_Taste(Anzeige& a, const char* feld, bool runter) {
   // Each term field with the fields above and below it.
   static constexpr const char* kReihe[][3] = {
-      {"Edit_fSchar", nullptr, "Edit_gSchar"},
-      {"Edit_gSchar", "Edit_fSchar", "Edit_hSchar"},
-      {"Edit_hSchar", "Edit_gSchar", nullptr},
-      {"Edit_xParam", nullptr, "Edit_yParam"},
+      {"Edit_fSchar", nullptr, "Edit_gSchar"}, {"Edit_gSchar", "Edit_fSchar", "Edit_hSchar"},
+      {"Edit_hSchar", "Edit_gSchar", nullptr}, {"Edit_xParam", nullptr, "Edit_yParam"},
       {"Edit_yParam", "Edit_xParam", nullptr},
   };
   for (const auto& r : kReihe)

@@ -53,14 +53,29 @@ TScharwerte Scharwerte_lesen() {
   return s;
 }
 
+// A family with more members than a picture can tell apart is cut short; the user hears of it
+// once for each family range, not at every redraw, zoom or drag.
+void Schar_begrenzt_melden(const TScharwerte& s) {
+  static std::string gemeldet;
+  if (!s.alle_t || !Schar_begrenzt(s)) return;
+  const std::string bereich = Werkbank.Feldtext("Edit_Schar_t1") + '\n' +
+                              Werkbank.Feldtext("Edit_Schar_t2") + '\n' +
+                              Werkbank.Feldtext("Edit_delta_t");
+  if (bereich == gemeldet) return;
+  gemeldet = bereich;
+  const std::string n = std::to_string(kScharglieder_hoechstens);
+  Dialog().Meldung("Die Schar hat mehr als " + n +
+                   " Glieder.\r\nGezeichnet werden nur die ersten " + n + ".");
+}
+
 bool Kurven_zeichnen(TBild& bild, const TScharwerte& s) {
   for (const TKurveneintrag& k : kKurven) {
     if (!Werkbank.Kurve_zeichnen[k.kurve]) continue;
     long double a = 0, b = 0;
     Intervall(k.kurve, a, b);
     const Kurvenstil& stil = Werkbank.Kurvenstile[k.kurve];
-    if (!Kurve_zeichnen(bild, Werkbank.Feldtext(k.term), stil.Farbe, stil.Linienart, k.modus, a,
-                        b, s))
+    if (!Kurve_zeichnen(bild, Werkbank.Feldtext(k.term), stil.Farbe, stil.Linienart, k.modus, a, b,
+                        s))
       return false;
   }
   return true;
@@ -106,6 +121,7 @@ void Plot_zeichnen(Anzeige& a) {
   if (!bild) return;
   if (Werkbank.loeschen) KOS_zeichnen(*bild);
   const TScharwerte s = Scharwerte_lesen();
+  Schar_begrenzt_melden(s);
   if (!Kurven_zeichnen(*bild, s)) return;
   Senkrechte(*bild, Kurve_x_gleich_a, "Edit_aStart");
   Senkrechte(*bild, Kurve_x_gleich_b, "Edit_bEnde");

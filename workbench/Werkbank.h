@@ -130,7 +130,6 @@ void Werkbank_zuruecksetzen();
 TSchrift Werkbank_Textschrift();
 void Werkbank_Textschrift_setzen(const TSchrift& s);
 
-
 // A whole number as the integer fields take it: optional blanks and sign, decimal digits, or "$"
 // and hexadecimal digits. false for anything else (empty, letters, out of range).
 bool Ganzzahl_lesen(const std::string& text, int& wert);

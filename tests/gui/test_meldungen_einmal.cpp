@@ -1,0 +1,65 @@
+// Faults that would repeat at every step of a drag or at every redraw are reported once.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+#include "analysis/UKurven.h"
+#include "hauptfenster.h"
+#include "support/SkriptDialoge.h"
+#include "windows/Unit4_2D_Abb.h"
+#include "windows/Unit5_Baumdiag.h"
+
+namespace {
+
+class Einmalig : public Hauptfenster_Test {
+ protected:
+  void SetUp() override {
+    SkriptDialoge d;
+    d.antworten_frage.push_back(true);
+    form->SpeedButton_StandardwerteClick();
+  }
+};
+
+}  // namespace
+
+TEST_F(Einmalig, Fehlerhafte_Schiebergrenze_wird_einmal_gemeldet) {
+  SkriptDialoge d;
+  form->Feld("Edit_Schar_t1")->setText("1+");
+  for (int schritt : {10, 20, 30, 40})
+    form->ScrollBar1->setValue(schritt);
+  EXPECT_EQ(d.meldungen.size(), 1u);
+  // A good bound again: the slider works and writes the member's t for a moment only.
+  form->Feld("Edit_Schar_t1")->setText("1");
+  form->ScrollBar1->setValue(50);
+  EXPECT_EQ(d.meldungen.size(), 1u);
+  EXPECT_EQ(form->Text("LabelSchiebereglerWert"), "1,6");
+  EXPECT_EQ(form->Text("Edit_Schar_t1"), "1");
+}
+
+TEST_F(Einmalig, Uebergrosse_Schar_wird_gekappt_und_einmal_gemeldet) {
+  SkriptDialoge d;
+  form->Feld("Edit_gSchar")->setText("sin(x)/x+t");
+  form->Feld("Edit_Schar_t2")->setText("8E104");
+  form->Haken_setzen("CheckBox_alle_t_verwenden", true);
+  form->Haken_setzen("CheckBox_Schar_g_zeichnen", true);
+  for (const char* knopf : {"SpeedButton_Plot", "SpeedButton_Zoom_in", "SpeedButton_Zoom_out"})
+    form->Knopf(knopf)->click();
+  ASSERT_EQ(d.meldungen.size(), 1u);
+  EXPECT_NE(d.meldungen[0].find(std::to_string(kScharglieder_hoechstens)), std::string::npos);
+  // Another range is another family.
+  form->Feld("Edit_Schar_t2")->setText("9E104");
+  form->Knopf("SpeedButton_Plot")->click();
+  EXPECT_EQ(d.meldungen.size(), 2u);
+}
+
+// The side windows are built by the same window base and reach their controls by name.
+TEST_F(Einmalig, Seitenfenster_haben_die_Fensterbasis) {
+  TFensterbasis* fenster[] = {form->Form4, form->Form5};
+  for (TFensterbasis* f : fenster) {
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Element("kein_Element"), nullptr);
+    EXPECT_EQ(f->Text("kein_Element"), "");
+  }
+}
