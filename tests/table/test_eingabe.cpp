@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "kos/U_KOS.h"
-#include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 
 namespace {
@@ -139,16 +138,6 @@ TEST(Eingabe_uebernehmen, JedeOperationSiehtDieOffeneEingabe) {
     EXPECT_EQ(f.ergebnis(t), f.erwartet) << f.name;
     EXPECT_FALSE(eingabe.offen) << f.name;
   }
-}
-
-TEST(Eingabe_uebernehmen, KopierknopfKopiertDieOffeneEingabe) {
-  Tabelle t;
-  SkriptDialoge d;
-  Bereich_markieren(t, 1, 1, 1, 2);
-  Offene_Eingabe eingabe(t, 1, 2, "6");
-  d.antworten_eingabe.push_back(std::string("3;1"));
-  Bereich_kopieren_fragen(t);
-  EXPECT_EQ(t.Zelle(3, 2), "6");
 }
 
 TEST(Eingabe_uebernehmen, SammelaenderungAndererTeileUebernimmtZuerst) {
