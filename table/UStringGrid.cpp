@@ -40,7 +40,7 @@ bool Bereich_leer(const TZellbereich& b) {
 
 Tabelle::Tabelle() : zellen_(Tabelle_Zeilen) {
   Spaltenbreite.fill(Standard_Spaltenbreite);
-  Spaltenbreite[0] = 33;
+  Spaltenbreite[0] = Startbreite_Spalte0;
   Tabellenkopf_schreiben(*this);
 }
 
@@ -102,6 +102,28 @@ void Tabelle::Beobachter_abmelden(int id) {
   std::erase_if(beobachter_, [id](const auto& e) { return e.first == id; });
 }
 
+int Tabelle::Eingabehaken_anmelden(std::function<void()> haken) {
+  eingabehaken_.emplace_back(naechste_id_, std::move(haken));
+  return naechste_id_++;
+}
+
+void Tabelle::Eingabehaken_abmelden(int id) {
+  std::erase_if(eingabehaken_, [id](const auto& e) { return e.first == id; });
+}
+
+void Eingabe_uebernehmen(const Tabelle& t) {
+  // Handing over writes a cell, and whoever watches that may read the table again.
+  if (t.eingabehaken_.empty() || t.uebernahme_laeuft_) return;
+  struct Sperre {
+    bool& laeuft;
+    explicit Sperre(bool& l) : laeuft(l) { laeuft = true; }
+    ~Sperre() { laeuft = false; }
+  } sperre(t.uebernahme_laeuft_);
+  auto alle = t.eingabehaken_;  // a hook may sign off while it runs
+  for (auto& [id, haken] : alle)
+    if (haken) haken();
+}
+
 void Tabelle::Melden(TAenderung art, const TZellbereich& bereich) {
   // A watcher may sign off while being told; work on a copy.
   auto alle = beobachter_;
@@ -126,6 +148,7 @@ void Tabelle::Inhalt_gemeldet(int l, int o, int r, int u) {
 }
 
 Tabelle::Sammler::Sammler(Tabelle& t) : t_(t) {
+  Eingabe_uebernehmen(t_);
   ++t_.sammeln_;
 }
 
@@ -137,11 +160,21 @@ Tabelle::Sammler::~Sammler() {
 
 // ---- numbers in cells -------------------------------------------------------------------------
 
-bool Zelle_als_Zahl(const Tabelle& t, int spalte, int zeile, long double& wert) {
+namespace {
+
+// The readers take over the open input once, not for every cell they read.
+bool Zahl_in_Zelle(const Tabelle& t, int spalte, int zeile, long double& wert) {
   const std::string& text = t.Zelle(spalte, zeile);
   if (text.empty()) return false;
   int fehlerposition = 0;
   return Zahl_einlesen(text, wert, fehlerposition);
+}
+
+}  // namespace
+
+bool Zelle_als_Zahl(const Tabelle& t, int spalte, int zeile, long double& wert) {
+  Eingabe_uebernehmen(t);
+  return Zahl_in_Zelle(t, spalte, zeile, wert);
 }
 
 std::string Zahl_als_Zelltext(long double x) {
@@ -178,9 +211,9 @@ std::string Zahl_als_Zelltext(long double x) {
 // ---- set-up, headers, clearing ----------------------------------------------------------------
 
 void Tabelle_einrichten(Tabelle& t) {
-  t.Standard_Spaltenbreite = 90;
-  t.Spaltenbreite.fill(90);
-  t.Spaltenbreite[0] = 33;
+  t.Standard_Spaltenbreite = Startbreite_Spalte;
+  t.Spaltenbreite.fill(Startbreite_Spalte);
+  t.Spaltenbreite[0] = Startbreite_Spalte0;
   t.Standard_Zeilenhoehe = 16;
   t.Kopfzeilenhoehe = 17;
   t.Gitterlinienbreite = 2;
@@ -212,6 +245,7 @@ void Tabellenkopf_schreiben(Tabelle& t) {
 }
 
 void Tabelle_leeren(Tabelle& t) {
+  Eingabe_uebernehmen(t);
   {
     Tabelle::Sammler sammler(t);
     Tabellenkopf_schreiben(t);
@@ -241,6 +275,7 @@ std::string Zeilennummer_nach_Aenderung(int r) {
 
 void Zeile_entfernen(Tabelle& t, int zeile) {
   if (zeile < 1 || zeile > Letzte_Zeile) return;
+  Eingabe_uebernehmen(t);
   for (int k = zeile; k < Letzte_Zeile; ++k)
     t.Zeilenzellen(k).swap(t.Zeilenzellen(k + 1));
   for (auto& z : t.Zeilenzellen(Letzte_Zeile))
@@ -252,6 +287,7 @@ void Zeile_entfernen(Tabelle& t, int zeile) {
 
 void Spalte_entfernen(Tabelle& t, int spalte) {
   if (spalte < 1 || spalte > Letzte_Spalte) return;
+  Eingabe_uebernehmen(t);
   for (int r = 0; r <= Letzte_Zeile; ++r) {
     auto& z = t.Zeilenzellen(r);
     for (int k = spalte; k < Letzte_Spalte; ++k)
@@ -279,19 +315,21 @@ void Spalte_leeren(Tabelle& t, int spalte) {
 // ---- readers and writers ----------------------------------------------------------------------
 
 std::vector<long double> Spalte_einlesen(const Tabelle& t, int spalte, int& anzahl) {
+  Eingabe_uebernehmen(t);
   std::vector<long double> werte;
   long double w = 0;
-  for (int r = 1; r <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, r, w); ++r)
+  for (int r = 1; r <= Letzte_Zeile && Zahl_in_Zelle(t, spalte, r, w); ++r)
     werte.push_back(w);
   anzahl = static_cast<int>(werte.size());
   return werte;
 }
 
 std::vector<TPunkt> Punkte_einlesen(const Tabelle& t, int spalte, int& anzahl) {
+  Eingabe_uebernehmen(t);
   std::vector<TPunkt> punkte;
   for (int r = 1; r <= Letzte_Zeile; ++r) {
     TPunkt p;
-    if (!Zelle_als_Zahl(t, spalte, r, p.x) || !Zelle_als_Zahl(t, spalte + 1, r, p.y)) break;
+    if (!Zahl_in_Zelle(t, spalte, r, p.x) || !Zahl_in_Zelle(t, spalte + 1, r, p.y)) break;
     punkte.push_back(p);
   }
   anzahl = static_cast<int>(punkte.size());
@@ -309,9 +347,10 @@ void Punkte_ausgeben(Tabelle& t, int spalte, const std::vector<TPunkt>& punkte, 
 }
 
 long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste) {
+  Eingabe_uebernehmen(t);
   long double summe = 0, w = 0;
   naechste = 1;
-  while (naechste <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, naechste, w)) {
+  while (naechste <= Letzte_Zeile && Zahl_in_Zelle(t, spalte, naechste, w)) {
     summe += w;
     ++naechste;
   }
@@ -319,10 +358,11 @@ long double Spaltensumme_berechnen(const Tabelle& t, int spalte, int& naechste) 
 }
 
 void Spalte_kumulieren(Tabelle& t, int spalte) {
+  Eingabe_uebernehmen(t);
   long double s = 0, w = 0;
-  if (!Zelle_als_Zahl(t, spalte, 1, s)) return;
+  if (!Zahl_in_Zelle(t, spalte, 1, s)) return;
   Tabelle::Sammler sammler(t);
-  for (int r = 2; r <= Letzte_Zeile && Zelle_als_Zahl(t, spalte, r, w); ++r) {
+  for (int r = 2; r <= Letzte_Zeile && Zahl_in_Zelle(t, spalte, r, w); ++r) {
     s += w;
     t.Zelle_setzen(spalte, r, Zahl_als_Zelltext(s));
   }
@@ -331,6 +371,7 @@ void Spalte_kumulieren(Tabelle& t, int spalte) {
 // ---- ranges -----------------------------------------------------------------------------------
 
 bool Bereich_kopieren(Tabelle& t, const TZellbereich& quelle, int ziel_spalte, int ziel_zeile) {
+  Eingabe_uebernehmen(t);
   // 64-bit corners: no rectangle handed in can wrap around.
   using L = long long;
   const L breite = L{quelle.Rechts} - quelle.Links, hoehe = L{quelle.Unten} - quelle.Oben;
@@ -353,6 +394,7 @@ bool Bereich_kopieren(Tabelle& t, const TZellbereich& quelle, int ziel_spalte, i
 }
 
 std::string Bereich_als_Text(const Tabelle& t, const TZellbereich& bereich) {
+  Eingabe_uebernehmen(t);
   const int links = std::max(bereich.Links, 0), oben = std::max(bereich.Oben, 0);
   const int rechts = std::min(bereich.Rechts, Letzte_Spalte);
   const int unten = std::min(bereich.Unten, Letzte_Zeile);
@@ -412,6 +454,7 @@ bool Taste_verarbeiten(Tabelle& t, int taste) {
     return true;
   }
   if (taste == Taste_Entf) {
+    Eingabe_uebernehmen(t);
     if (c >= 1 && r >= 1) t.Zelle_setzen(c, r, "");
     return true;
   }
@@ -491,6 +534,8 @@ bool Kopierziel_lesen(const std::string& antwort, int& spalte, int& zeile) {
 }
 
 void Bereich_kopieren_fragen(Tabelle& t) {
+  // The input box takes the focus; what was typed must be in the cells before that.
+  Eingabe_uebernehmen(t);
   const TZellbereich quelle = t.Auswahl();
   if (Bereich_leer(quelle)) {
     Dialog().Meldung("Erst Bereich markieren !");

@@ -20,6 +20,12 @@ constexpr int Tabelle_Zeilen = 1501;  // rows 0..1500
 constexpr int Letzte_Spalte = Tabelle_Spalten - 1;
 constexpr int Letzte_Zeile = Tabelle_Zeilen - 1;
 
+// Column widths at start-up; choosing a number format gives the columns its width and column 0
+// a slightly wider one.
+constexpr int Startbreite_Spalte = 90;
+constexpr int Startbreite_Spalte0 = 33;
+constexpr int Spalte0_Breite_Zahlformat = 35;
+
 // A rectangle of cells. Any coordinate below 1 means: nothing selected.
 struct TZellbereich {
   int Links = -1;
@@ -70,7 +76,7 @@ class Tabelle {
   void Ecke_setzen(int links, int oben);
 
   // Look of the grid on screen.
-  int Standard_Spaltenbreite = 90;
+  int Standard_Spaltenbreite = Startbreite_Spalte;
   std::array<int, Tabelle_Spalten> Spaltenbreite{};
   int Standard_Zeilenhoehe = 16;
   int Kopfzeilenhoehe = 17;
@@ -85,7 +91,15 @@ class Tabelle {
   void Beobachter_abmelden(int id);
   void Melden(TAenderung art, const TZellbereich& bereich);
 
-  // Collects the cell changes of a bulk operation into one notice (nestable).
+  // An input still open in a view (a cell editor) is part of what the user sees in the table.
+  // A view registers a hook that hands such an input over into the cells and closes it, and
+  // signs off before it goes; Eingabe_uebernehmen runs the hooks. Handing over only brings the
+  // cells in line with the screen, hence callable on a const table.
+  int Eingabehaken_anmelden(std::function<void()> haken);
+  void Eingabehaken_abmelden(int id);
+
+  // Collects the cell changes of a bulk operation into one notice (nestable). A bulk change
+  // first takes over the open input, so that the input cannot overwrite its results later.
   class Sammler {
    public:
     explicit Sammler(Tabelle& t);
@@ -101,6 +115,7 @@ class Tabelle {
   std::array<std::string, Tabelle_Spalten>& Zeilenzellen(int zeile) { return zellen_[zeile]; }
 
  private:
+  friend void Eingabe_uebernehmen(const Tabelle& t);
   void Inhalt_gemeldet(int l, int o, int r, int u);
 
   std::vector<std::array<std::string, Tabelle_Spalten>> zellen_;
@@ -108,6 +123,8 @@ class Tabelle {
   int anker_spalte_ = -1, anker_zeile_ = -1;
   int oben_ = 1, links_ = 1;
   std::vector<std::pair<int, Beobachter>> beobachter_;
+  std::vector<std::pair<int, std::function<void()>>> eingabehaken_;
+  mutable bool uebernahme_laeuft_ = false;
   int naechste_id_ = 1;
   int sammeln_ = 0;
   bool gesammelt_ = false;
@@ -116,6 +133,10 @@ class Tabelle {
 
 // The program's number store; the main window's StringGrid1 shows it.
 extern Tabelle Zahlentabelle;
+
+// Hands an input still open in a view over into the cells. Every operation below that reads or
+// changes cells calls it first; while a hand-over runs, further calls do nothing.
+void Eingabe_uebernehmen(const Tabelle& t);
 
 // ---- numbers in cells -------------------------------------------------------------------------
 

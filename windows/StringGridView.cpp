@@ -173,11 +173,24 @@ StringGridView::StringGridView(QWidget* parent, Tabellenmodell* modell)
               tabelle().Spaltenbreite[static_cast<std::size_t>(spalte)] = breite;
           });
   connect(qApp, &QApplication::focusChanged, this, &StringGridView::Fokus_gewechselt);
+  eingabehaken_id_ = tabelle().Eingabehaken_anmelden([this] { Eingabe_abschliessen(); });
   Auswahl_aus_Tabelle();
   Ecke_aus_Tabelle();
 }
 
-StringGridView::~StringGridView() = default;
+StringGridView::~StringGridView() {
+  tabelle().Eingabehaken_abmelden(eingabehaken_id_);
+}
+
+void StringGridView::Eingabe_abschliessen() {
+  // Inside Qt's own hand-over the text is on its way already.
+  if (uebergabe_ || !bearbeitet_.isValid()) return;
+  QWidget* editor = indexWidget(bearbeitet_);
+  bearbeitet_ = QPersistentModelIndex();
+  if (!editor) return;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
 
 void StringGridView::Aussehen_anwenden() {
   const Tabelle& t = tabelle();
@@ -259,7 +272,9 @@ void StringGridView::Ecke_in_Tabelle() {
 }
 
 void StringGridView::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) {
+  zelle_verlassen_ = true;
   QTableView::currentChanged(aktuell, vorher);
+  zelle_verlassen_ = false;
   Auswahl_in_Tabelle();
 }
 
@@ -282,9 +297,24 @@ void StringGridView::keyPressEvent(QKeyEvent* ereignis) {
   QTableView::keyPressEvent(ereignis);
 }
 
+bool StringGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereignis) {
+  const bool ok = QTableView::edit(index, trigger, ereignis);
+  if (ok && indexWidget(index)) bearbeitet_ = index;
+  return ok;
+}
+
+void StringGridView::commitData(QWidget* editor) {
+  uebergabe_ = true;
+  QTableView::commitData(editor);
+  uebergabe_ = false;
+}
+
 void StringGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-  // Enter in the cell editor commits the text and then moves on like Enter in the grid.
-  const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
+  if (bearbeitet_.isValid() && indexWidget(bearbeitet_) == editor)
+    bearbeitet_ = QPersistentModelIndex();
+  // Enter in the cell editor commits the text and then moves on like Enter in the grid. Qt
+  // closes with the same hint when the user clicks into another row; that is no Enter.
+  const bool enter = hint == QAbstractItemDelegate::SubmitModelCache && !zelle_verlassen_;
   QTableView::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
   if (enter) Taste_verarbeiten(tabelle(), Taste_Enter);
 }

@@ -27,11 +27,19 @@ class StringGridView : public QTableView {
   // The cursor shown while the right button selects a range.
   const QCursor& Bereichscursor() const { return bereichscursor_; }
 
+  // Writes the text of an open cell editor into the table and closes the editor. The table runs
+  // this before every operation on its cells.
+  void Eingabe_abschliessen();
+
+  using QTableView::edit;
+
  protected:
   void keyPressEvent(QKeyEvent* ereignis) override;
   void mousePressEvent(QMouseEvent* ereignis) override;
   void mouseMoveEvent(QMouseEvent* ereignis) override;
   void mouseReleaseEvent(QMouseEvent* ereignis) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereignis) override;
+  void commitData(QWidget* editor) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
   void selectionChanged(const QItemSelection& neu, const QItemSelection& alt) override;
@@ -49,7 +57,11 @@ class StringGridView : public QTableView {
   Tabelle* tabelle_ = nullptr;
   bool abgleich_ = false;  // true while the view follows the table (no echo back)
   bool ecke_abgleich_ = false;
-  QPersistentModelIndex anker_;  // right-button range selection in progress
+  QPersistentModelIndex anker_;       // right-button range selection in progress
+  QPersistentModelIndex bearbeitet_;  // the cell whose editor is open
+  bool uebergabe_ = false;            // the editor's text is being written into the table
+  bool zelle_verlassen_ = false;      // the current cell moves away from an open editor
+  int eingabehaken_id_ = 0;
   QPointer<QWidget> ecke_;
   QCursor bereichscursor_;
 };

@@ -14,8 +14,5 @@ void TForm1::Tabelle_vorbereiten() {
 }
 
 void TForm1::Spaltenbreite_anpassen() {
-  Zahlentabelle.Standard_Spaltenbreite = Spaltenbreite_Standard();
-  Zahlentabelle.Spaltenbreite.fill(Zahlentabelle.Standard_Spaltenbreite);
-  Zahlentabelle.Spaltenbreite[0] = 35;
-  Zahlentabelle.Melden(TAenderung::Geometrie, TZellbereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+  Spaltenbreiten_setzen(Zahlentabelle, Spaltenbreite_Standard(), Spalte0_Breite_Zahlformat);
 }

@@ -627,7 +627,8 @@ void Standardwerte_einstellen(Anzeige& a) {
   for (const char* f : kStartfelder) {
     if (!Zahlfeld_verlassen(a, f)) Ganzzahlfeld_verlassen(a, f);
   }
-  Spalten_nach_Zahlformat();
+  // Column 0 gets back its start width; only a chosen format widens it.
+  Spaltenbreiten_setzen(Zahlentabelle, Spaltenbreite_Standard(), Startbreite_Spalte0);
   if (TBild* bild = a.Bild("Image1"))
     Bild_platzieren(*bild, KOS.Bild_links, KOS.Bild_oben, KOS.Bildrand_rechts + 1,
                     KOS.Bildrand_unten + 1);
