@@ -221,7 +221,6 @@ class TForm1 : public TFensterbasis {
  private:
   void FormCreate();
   void Tabelle_vorbereiten();
-  void Spaltenbreite_anpassen();
   bool tabelle_eingerichtet_ = false;
 };
 

@@ -1,6 +1,5 @@
 // The parts of the start values that concern the number table.
 
-#include "engine/UMatheBasisOp.h"
 #include "table/UStringGrid.h"
 #include "windows/UQdx.h"
 
@@ -11,8 +10,4 @@ void TForm1::Tabelle_vorbereiten() {
     tabelle_eingerichtet_ = true;
   }
   Markierung_aufheben(Zahlentabelle);
-}
-
-void TForm1::Spaltenbreite_anpassen() {
-  Spaltenbreiten_setzen(Zahlentabelle, Spaltenbreite_Standard(), Spalte0_Breite_Zahlformat);
 }

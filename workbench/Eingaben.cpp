@@ -376,7 +376,7 @@ constexpr TSchalterregel kSchalterregeln[] = {
 
 // The columns of the table are as wide as the number format's texts.
 void Spalten_nach_Zahlformat() {
-  Spaltenbreiten_setzen(Zahlentabelle, Spaltenbreite_Standard(), 35);
+  Spaltenbreiten_setzen(Zahlentabelle, Spaltenbreite_Standard(), Spalte0_Breite_Zahlformat);
 }
 
 struct TListenregel {
@@ -628,7 +628,8 @@ void Standardwerte_einstellen(Anzeige& a) {
     if (!Zahlfeld_verlassen(a, f)) Ganzzahlfeld_verlassen(a, f);
   }
   // Column 0 gets back its start width; only a chosen format widens it.
-  Spaltenbreiten_setzen(Zahlentabelle, Spaltenbreite_Standard(), Startbreite_Spalte0);
+  // The table looks as at start-up again: its columns were widened only for the old format.
+  Spaltenbreiten_setzen(Zahlentabelle, Startbreite_Spalte, Startbreite_Spalte0);
   if (TBild* bild = a.Bild("Image1"))
     Bild_platzieren(*bild, KOS.Bild_links, KOS.Bild_oben, KOS.Bildrand_rechts + 1,
                     KOS.Bildrand_unten + 1);

@@ -115,9 +115,9 @@ TEST_F(Tabelleneingabe, KlickInEineAndereZeileSetztDenFokusDorthin) {
 
 // ---- reset of the start values ------------------------------------------------------------------
 
-TEST_F(Tabelleneingabe, ZuruecksetzenGibtDenSpaltenDieBreiteDesZahlformats) {
-  // The table's columns are 6 pixels per total digit, at least 63; the reset format has 9 total
-  // digits, and column 0 gets back its start width of 33.
+TEST_F(Tabelleneingabe, ZuruecksetzenGibtDenSpaltenIhreStartbreite) {
+  // A chosen format widens the columns to 6 pixels per total digit, at least 63, and column 0 to
+  // 35; the reset gives the table its start look again: 90 pixels, column 0 33.
   const auto breite = [](int gesamtstellen) { return std::max(63, 6 * gesamtstellen); };
   QComboBox* gesamt = form->Liste("ComboBox_Gesamtstellen");
   ASSERT_NE(gesamt, nullptr);
@@ -132,10 +132,10 @@ TEST_F(Tabelleneingabe, ZuruecksetzenGibtDenSpaltenDieBreiteDesZahlformats) {
   ASSERT_EQ(d.fragen.size(), 1u);
   ASSERT_EQ(Zahlformat.Gesamtstellen, 9);
   for (int c = 1; c <= Letzte_Spalte; ++c) {
-    EXPECT_EQ(view->columnWidth(c), breite(9)) << "column " << c;
-    EXPECT_EQ(Zahlentabelle.Spaltenbreite[static_cast<std::size_t>(c)], breite(9)) << c;
+    EXPECT_EQ(view->columnWidth(c), 90) << "column " << c;
+    EXPECT_EQ(Zahlentabelle.Spaltenbreite[static_cast<std::size_t>(c)], 90) << c;
   }
   EXPECT_EQ(view->verticalHeader()->width(), 33);
   EXPECT_EQ(Zahlentabelle.Spaltenbreite[0], 33);
-  EXPECT_EQ(Zahlentabelle.Standard_Spaltenbreite, breite(9));
+  EXPECT_EQ(Zahlentabelle.Standard_Spaltenbreite, 90);
 }
