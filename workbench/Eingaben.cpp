@@ -274,32 +274,30 @@ void Explizite_Folge(Anzeige& a) {
   a.Text_zeigen("Label_Folge", "a(n) =");
 }
 
-void Rekursiv_geklickt(Anzeige& a, bool an) {
-  Werkbank.rekursiv = an;
+// The two recursive modes exclude each other; each brings its own term, label and start fields.
+void Rekursion_geklickt(Anzeige& a, bool& modus, bool an, const char* anderer, const char* term,
+                        const char* label, std::initializer_list<const char*> startfelder) {
+  modus = an;
   if (an) {
-    a.Haken_zeigen("CheckBox_rekursivxy", false);
+    a.Haken_zeigen(anderer, false);
     a.Haken_zeigen("CheckBox_Folge", true);
-    Feld_zeigen(a, "Edit_Folge", kTerm_Folge_rekursiv);
-    a.Text_zeigen("Label_Folge", "g(x) =");
+    Feld_zeigen(a, "Edit_Folge", term);
+    a.Text_zeigen("Label_Folge", label);
   } else {
     Explizite_Folge(a);
     a.Haken_zeigen("CheckBox_Web", false);
   }
-  Freigeben(a, {"Edit_x_n0", "Label_x_n0", "CheckBox_Web"}, an);
+  Freigeben(a, startfelder, an);
+}
+
+void Rekursiv_geklickt(Anzeige& a, bool an) {
+  Rekursion_geklickt(a, Werkbank.rekursiv, an, "CheckBox_rekursivxy", kTerm_Folge_rekursiv,
+                     "g(x) =", {"Edit_x_n0", "Label_x_n0", "CheckBox_Web"});
 }
 
 void Rekursivxy_geklickt(Anzeige& a, bool an) {
-  Werkbank.rekursivxy = an;
-  if (an) {
-    a.Haken_zeigen("CheckBox_rekursiv", false);
-    a.Haken_zeigen("CheckBox_Folge", true);
-    Feld_zeigen(a, "Edit_Folge", kTerm_Folge_zweischrittig);
-    a.Text_zeigen("Label_Folge", "g(x,k)=");
-  } else {
-    Explizite_Folge(a);
-    a.Haken_zeigen("CheckBox_Web", false);
-  }
-  Freigeben(a, {"Edit_x_n0", "Label_x_n0", "Edit_y_n1", "Label_y_n1"}, an);
+  Rekursion_geklickt(a, Werkbank.rekursivxy, an, "CheckBox_rekursiv", kTerm_Folge_zweischrittig,
+                     "g(x,k)=", {"Edit_x_n0", "Label_x_n0", "Edit_y_n1", "Label_y_n1"});
 }
 
 void Web_geklickt(Anzeige& a, bool an) {
