@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "engine/UFunktionsParser.h"
@@ -120,15 +121,6 @@ struct Befehl {
   long double d;
 };
 
-struct Programm {
-  std::vector<Befehl> code;
-  std::vector<long double> stapel;
-  bool braucht_toleranz = false;
-  // The tolerance of the current run; stays 0 for terms that never ask for it, so that those
-  // runs do not store a value nobody reads.
-  long double tol = 0;
-};
-
 // A part read so far: a constant not yet written into the program, or code leaving its value
 // in the accumulator.
 struct Teil {
@@ -138,6 +130,22 @@ struct Teil {
 
 struct Nicht_uebersetzbar {};
 
+}  // namespace
+
+namespace term_intern {
+
+struct Programm {
+  std::string term;
+  bool referenz = false;  // a syntax fault: the text is read afresh on every evaluation
+  std::vector<Befehl> code;
+  int stapeltiefe = 0;
+  bool braucht_toleranz = false;
+};
+
+}  // namespace term_intern
+
+namespace {
+
 class Uebersetzer {
  public:
   Uebersetzer(const std::string& s, Programm& p) : s_(s), n_(s.size()), p_(p) {}
@@ -146,7 +154,7 @@ class Uebersetzer {
     Teil t = Ausdruck();
     if (t.konst) Laden(LADE_C, t.c);
     Ausgeben({ENDE, 0, 0, 0});
-    p_.stapel.assign(static_cast<std::size_t>(max_tiefe_) + 1, 0);
+    p_.stapeltiefe = max_tiefe_ + 1;
   }
 
  private:
@@ -418,10 +426,24 @@ inline long double Ganze_Potenz_anwenden(long double basis, int n, long double e
   return Verknuepfen('^', basis, exponent);
 }
 
-long double Ausfuehren(Programm& p, const long double& x, const long double& k) {
-  if (p.braucht_toleranz) p.tol = Toleranz_aktuell();
+// Pending left operands of ordinary terms fit here; deeper ones use a shared buffer, which is
+// safe because the engine evaluates one term at a time.
+constexpr int Stapel_lokal = 48;
+std::vector<long double> stapel_gross;
+
+long double* Stapel_fuer(const Programm& p, long double* lokal) {
+  if (p.stapeltiefe <= Stapel_lokal) return lokal;
+  if (stapel_gross.size() < static_cast<std::size_t>(p.stapeltiefe))
+    stapel_gross.resize(static_cast<std::size_t>(p.stapeltiefe));
+  return stapel_gross.data();
+}
+
+long double Ausfuehren(const Programm& p, const long double& x, const long double& k) {
+  // Terms that never ask for the tolerance do not pay for reading the view.
+  const long double tol = p.braucht_toleranz ? Toleranz_aktuell() : 0;
   Fehler = Sprung = Sgn_Null = Knick = false;
-  long double* sp = p.stapel.data();
+  long double lokal[Stapel_lokal];
+  long double* sp = Stapel_fuer(p, lokal);
   long double acc = 0;
   for (const Befehl* b = p.code.data();; ++b) {
     switch (b->op) {
@@ -599,7 +621,7 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
         [[fallthrough]];
       case FUNK: {
         long double w = 0;
-        if (!Funktion_anwenden(b->schluessel, acc, p.tol, w)) return Ergebnis_bei_Fehler;
+        if (!Funktion_anwenden(b->schluessel, acc, tol, w)) return Ergebnis_bei_Fehler;
         acc = w;
         break;
       }
@@ -612,8 +634,7 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
 struct Eintrag {
   std::string term;
   bool belegt = false;
-  bool referenz = false;
-  Programm programm;
+  TTerm t;
 };
 
 constexpr int Cache_Groesse = 8;
@@ -634,19 +655,7 @@ Eintrag& Eintrag_suchen(const std::string& term) {
   Eintrag& e = cache[i];
   e.term = term;
   e.belegt = true;
-  e.referenz = false;
-  e.programm.code.clear();
-  e.programm.stapel.clear();
-  std::string kanonisch;
-  if (Normalisieren(term, kanonisch) != nullptr) {
-    e.referenz = true;
-  } else {
-    try {
-      Uebersetzer(kanonisch, e.programm).Uebersetzen();
-    } catch (const Nicht_uebersetzbar&) {
-      e.referenz = true;
-    }
-  }
+  e.t = TTerm(term);
   zuletzt = i;
   return e;
 }
@@ -698,14 +707,51 @@ namespace {
   return Term_auswerten_Referenz(term, x, k);
 }
 
+std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
+  auto p = std::make_shared<Programm>();
+  p->term = term;
+  std::string kanonisch;
+  if (Normalisieren(term, kanonisch) != nullptr) {
+    p->referenz = true;
+    return p;
+  }
+  try {
+    Uebersetzer(kanonisch, *p).Uebersetzen();
+  } catch (const Nicht_uebersetzbar&) {
+    p->referenz = true;
+    p->code.clear();
+  }
+  return p;
+}
+
 }  // namespace
 
+TTerm::TTerm(const std::string& term) : p_(Uebersetzen(term)) {}
+
+long double TTerm::Wert(long double x, long double k) {
+  const Programm& p = *p_;
+  if (p.referenz) return Referenz_lesen(p.term, x, k);
+  return Ausfuehren(p, x, k);
+}
+
+long double TTerm::Auswerten(long double x, long double k, bool& ok) {
+  const long double w = Wert(x, k);
+  ok = !Fehler;
+  return w;
+}
+
+const std::string& TTerm::Text() const {
+  return p_->term;
+}
+
+bool TTerm::Uebersetzt() const {
+  return !p_->referenz;
+}
+
 long double Term_auswerten(const std::string& term, long double x, long double k) {
-  Eintrag& e = Eintrag_fuer(term);
-  if (e.referenz) return Referenz_lesen(term, x, k);
-  return Ausfuehren(e.programm, x, k);
+  return Eintrag_fuer(term).t.Wert(x, k);
 }
 
 bool Term_schnell_uebersetzbar(const std::string& term) {
-  return !Eintrag_fuer(term).referenz;
+  return Eintrag_fuer(term).t.Uebersetzt();
 }
