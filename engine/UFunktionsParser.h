@@ -24,8 +24,12 @@ bool Term_zu_Zahl(const std::string& text, long double& wert);
 // Copies share the compiled form, so the object is cheap to copy, move and keep in containers.
 class TTerm {
  public:
-  explicit TTerm(const std::string& term);         // compiles the term once
-  long double Wert(long double x, long double k);  // = Term_auswerten(term, x, k), bit for bit
+  explicit TTerm(const std::string& term);          // compiles the term once
+  long double Wert(long double x, long double k) {  // = Term_auswerten(term, x, k), bit for bit
+    // Inline, so that the arguments reach the run by address: handing 80-bit values over by
+    // value goes through integer registers and stalls on the store before.
+    return Lauf(p_.get(), x, k);
+  }
 
   TTerm() : TTerm(std::string()) {}  // the empty term: every value is "Kette leer"
   // Wert with the fault as a flag for the signature rule of the numerical core: ok = !Fehler.
@@ -36,6 +40,8 @@ class TTerm {
   bool Uebersetzt() const;
 
  private:
+  static long double Lauf(const term_intern::Programm* p, const long double& x,
+                          const long double& k);
   std::shared_ptr<const term_intern::Programm> p_;
 };
 

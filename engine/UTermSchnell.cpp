@@ -90,7 +90,12 @@ enum Op : std::uint8_t {
   FUNK_WURZEL,
   FUNK_SIN,
   FUNK_COS,
+  // acc <- acc OP (leaf op c): a right operand that is a single leaf combined with a constant
+  // needs no trip through the stack. 56 instructions from here: for each of +, -, *, / the
+  // seven of the x group, then the seven of the k group, in the order of Verschmelzbar.
+  MIT_TEIL,
 };
+constexpr int Teile_je_Operation = 14;
 
 // Position of an operation with a constant within a group of fused instructions; -1 if none.
 int Verschmelzbar(Op op) {
@@ -266,18 +271,19 @@ class Uebersetzer {
       return Code();
     }
     if (l.konst) {
+      // c + v and c * v are v + c and v * c in every bit.
       switch (op) {
         case '+':
-          Ausgeben({ADD_C, 0, l.c, 0});
+          Mit_Konstante({ADD_C, 0, l.c, 0});
           break;
         case '*':
-          Ausgeben({MUL_C, 0, l.c, 0});
+          Mit_Konstante({MUL_C, 0, l.c, 0});
           break;
         case '-':
-          Ausgeben({RSUB_C, 0, l.c, 0});
+          Mit_Konstante({RSUB_C, 0, l.c, 0});
           break;
         case '/':
-          Ausgeben({RDIV_C, 0, l.c, 0});
+          Mit_Konstante({RDIV_C, 0, l.c, 0});
           break;
         default:
           if (l.c > 0)
@@ -300,6 +306,10 @@ class Uebersetzer {
     Befehl& letzter = p_.code.back();
     if (letzter.op == PLADE_X || letzter.op == PLADE_K) {
       letzter.op = static_cast<Op>((letzter.op == PLADE_X ? ADD_X : ADD_K) + i);
+    } else if (i < 4 && letzter.op >= PX_ADD_C && letzter.op <= PX_POWI) {
+      letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + (letzter.op - PX_ADD_C));
+    } else if (i < 4 && letzter.op >= PK_ADD_C && letzter.op <= PK_POWI) {
+      letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + 7 + (letzter.op - PK_ADD_C));
     } else {
       Ausgeben({static_cast<Op>(ADD + i), 0, 0, 0});
     }
@@ -439,14 +449,15 @@ long double* Stapel_fuer(const Programm& p, long double* lokal) {
 }
 
 long double Ausfuehren(const Programm& p, const long double& x, const long double& k) {
-  // Terms that never ask for the tolerance do not pay for reading the view.
-  const long double tol = p.braucht_toleranz ? Toleranz_aktuell() : 0;
+  // Terms that never ask for the tolerance do not pay for reading the view; the others find it
+  // in toleranz_stand when they need it, which spares every run an 80-bit store.
+  if (p.braucht_toleranz) Toleranz_aktuell();
   Fehler = Sprung = Sgn_Null = Knick = false;
   long double lokal[Stapel_lokal];
   long double* sp = Stapel_fuer(p, lokal);
   long double acc = 0;
   for (const Befehl* b = p.code.data();; ++b) {
-    switch (b->op) {
+    switch (static_cast<int>(b->op)) {
       case LADE_C:
         acc = b->c;
         break;
@@ -582,6 +593,46 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
         QDX_GRUPPE(K, acc = k)
         QDX_GRUPPE(PK, *sp++ = acc; acc = k)
 #undef QDX_GRUPPE
+
+#define QDX_I_ADD QDX_ADD(acc, b->c)
+#define QDX_I_SUB QDX_SUB(acc, b->c)
+#define QDX_I_MUL QDX_MUL(acc, b->c)
+#define QDX_I_DIV QDX_DIV(acc, b->c)
+#define QDX_I_RSUB QDX_SUB(b->c, acc)
+#define QDX_I_RDIV QDX_DIV(b->c, acc)
+#define QDX_I_POWI acc = Ganze_Potenz_anwenden(acc, b->schluessel, b->c);
+#define QDX_TEIL(N, AUSSEN, BLATT, INNEN) \
+  case MIT_TEIL + (N): {                  \
+    const long double l_ = acc;           \
+    acc = BLATT;                          \
+    INNEN;                                \
+    AUSSEN(l_, acc) break;                \
+  }
+#define QDX_TEILE(N, AUSSEN, BLATT)            \
+  QDX_TEIL((N) + 0, AUSSEN, BLATT, QDX_I_ADD)  \
+  QDX_TEIL((N) + 1, AUSSEN, BLATT, QDX_I_SUB)  \
+  QDX_TEIL((N) + 2, AUSSEN, BLATT, QDX_I_MUL)  \
+  QDX_TEIL((N) + 3, AUSSEN, BLATT, QDX_I_DIV)  \
+  QDX_TEIL((N) + 4, AUSSEN, BLATT, QDX_I_RSUB) \
+  QDX_TEIL((N) + 5, AUSSEN, BLATT, QDX_I_RDIV) \
+  QDX_TEIL((N) + 6, AUSSEN, BLATT, QDX_I_POWI)
+        QDX_TEILE(0, QDX_ADD, x)
+        QDX_TEILE(7, QDX_ADD, k)
+        QDX_TEILE(14, QDX_SUB, x)
+        QDX_TEILE(21, QDX_SUB, k)
+        QDX_TEILE(28, QDX_MUL, x)
+        QDX_TEILE(35, QDX_MUL, k)
+        QDX_TEILE(42, QDX_DIV, x)
+        QDX_TEILE(49, QDX_DIV, k)
+#undef QDX_TEILE
+#undef QDX_TEIL
+#undef QDX_I_ADD
+#undef QDX_I_SUB
+#undef QDX_I_MUL
+#undef QDX_I_DIV
+#undef QDX_I_RSUB
+#undef QDX_I_RDIV
+#undef QDX_I_POWI
 #undef QDX_ADD
 #undef QDX_SUB
 #undef QDX_MUL
@@ -621,7 +672,8 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
         [[fallthrough]];
       case FUNK: {
         long double w = 0;
-        if (!Funktion_anwenden(b->schluessel, acc, tol, w)) return Ergebnis_bei_Fehler;
+        if (!Funktion_anwenden(b->schluessel, acc, toleranz_stand.tol, w))
+          return Ergebnis_bei_Fehler;
         acc = w;
         break;
       }
@@ -728,10 +780,9 @@ std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
 
 TTerm::TTerm(const std::string& term) : p_(Uebersetzen(term)) {}
 
-long double TTerm::Wert(long double x, long double k) {
-  const Programm& p = *p_;
-  if (p.referenz) return Referenz_lesen(p.term, x, k);
-  return Ausfuehren(p, x, k);
+long double TTerm::Lauf(const Programm* p, const long double& x, const long double& k) {
+  if (p->referenz) return Referenz_lesen(p->term, x, k);
+  return Ausfuehren(*p, x, k);
 }
 
 long double TTerm::Auswerten(long double x, long double k, bool& ok) {
