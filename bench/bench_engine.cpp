@@ -5,6 +5,7 @@
 //   Cpp:       the same term written as plain C++ long double code: the limit for 80-bit values
 //   Text:      Term_auswerten by the text, which finds the compiled form by the exact text
 //   Referenz:  the direct reader, which normalises and reads the text on every call
+//   Leerlauf, Baustein: the cost of the bare call and of single instructions (see below)
 // At the end the geometric means over the six terms of Objekt/muparser, Objekt/Cpp and
 // Text/muparser are printed, from the medians when repetitions are asked for.
 
@@ -14,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -58,16 +60,49 @@ void Zaehler(benchmark::State& state) {
   state.SetLabel(terme[state.range(0)].schule);
 }
 
-void BM_Objekt(benchmark::State& state) {
-  TTerm term(terme[state.range(0)].schule);
+// The parameter lives in a variable, as in the loops of the program, which pass the t of
+// the family or of the tool.
+template <typename F>
+void Objekt_Schleife(benchmark::State& state, F wert) {
   const std::vector<long double>& x = xs();
+  long double t = t_wert;
+  benchmark::DoNotOptimize(t);
   for (auto _ : state) {
     long double summe = 0;
     for (int i = 0; i < spalten; ++i)
-      summe += term.Wert(x[i], t_wert);
+      summe += wert(x[i], t);
     benchmark::DoNotOptimize(summe);
   }
+}
+
+void BM_Objekt(benchmark::State& state) {
+  TTerm term(terme[state.range(0)].schule);
+  Objekt_Schleife(state, [&](long double x, long double t) { return term.Wert(x, t); });
   Zaehler(state);
+}
+
+// Where the time of an evaluation goes: the bare call of an out-of-line function with the
+// same arguments, then terms that add one instruction of the compiled form at a time.
+const char* const bausteine[] = {"x",      "x+1",       "(x+1)*2",    "((x+1)*2-3)*4",
+                                 "x(1-x)", "x*(x-1)^2", "sin(x)",     "exp(x)",
+                                 "abs(x)", "x^3",       "(x+1)/(x-1)"};
+
+[[gnu::noinline]] long double Leer(const void*, const long double& x, const long double&) {
+  return x;
+}
+
+void BM_Leerlauf(benchmark::State& state) {
+  Objekt_Schleife(state, [](long double x, long double t) { return Leer(nullptr, x, t); });
+  state.counters["pro_Wert"] = benchmark::Counter(
+      spalten, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_Baustein(benchmark::State& state) {
+  TTerm term(bausteine[state.range(0)]);
+  Objekt_Schleife(state, [&](long double x, long double t) { return term.Wert(x, t); });
+  state.counters["pro_Wert"] = benchmark::Counter(
+      spalten, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.SetLabel(bausteine[state.range(0)]);
 }
 
 void BM_muparser(benchmark::State& state) {
@@ -122,25 +157,14 @@ void BM_Cpp(benchmark::State& state) {
 
 void BM_Text(benchmark::State& state) {
   const std::string term = terme[state.range(0)].schule;
-  const std::vector<long double>& x = xs();
-  for (auto _ : state) {
-    long double summe = 0;
-    for (int i = 0; i < spalten; ++i)
-      summe += Term_auswerten(term, x[i], t_wert);
-    benchmark::DoNotOptimize(summe);
-  }
+  Objekt_Schleife(state, [&](long double x, long double t) { return Term_auswerten(term, x, t); });
   Zaehler(state);
 }
 
 void BM_Referenz(benchmark::State& state) {
   const std::string term = terme[state.range(0)].schule;
-  const std::vector<long double>& x = xs();
-  for (auto _ : state) {
-    long double summe = 0;
-    for (int i = 0; i < spalten; ++i)
-      summe += Term_auswerten_Referenz(term, x[i], t_wert);
-    benchmark::DoNotOptimize(summe);
-  }
+  Objekt_Schleife(
+      state, [&](long double x, long double t) { return Term_auswerten_Referenz(term, x, t); });
   Zaehler(state);
 }
 
@@ -158,7 +182,9 @@ class Mittelwerte : public benchmark::ConsoleReporter {
       const auto c = r.counters.find("pro_Wert");
       if (c == r.counters.end()) continue;
       const std::string name = r.run_name.function_name;
-      const int i = std::stoi(r.run_name.args);
+      const std::string& arg = r.run_name.args;
+      if (arg.empty() || arg.find_first_not_of("0123456789") != std::string::npos) continue;
+      const int i = std::stoi(arg);
       if (i >= 0 && i < anzahl_terme) zeiten_[name][i] = c->second.value;
     }
   }
@@ -196,6 +222,8 @@ BENCHMARK(BM_muparser)->DenseRange(0, anzahl_terme - 1);
 BENCHMARK(BM_Cpp)->DenseRange(0, anzahl_terme - 1);
 BENCHMARK(BM_Text)->DenseRange(0, anzahl_terme - 1);
 BENCHMARK(BM_Referenz)->DenseRange(0, anzahl_terme - 1);
+BENCHMARK(BM_Leerlauf);
+BENCHMARK(BM_Baustein)->DenseRange(0, std::size(bausteine) - 1);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);

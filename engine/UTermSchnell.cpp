@@ -85,11 +85,13 @@ enum Op : std::uint8_t {
   PK_RSUB_C,
   PK_RDIV_C,
   PK_POWI,
-  // Function calls whose ordinary case needs no fault, flag or tolerance: done in place, the
-  // rest goes through the general call like FUNK.
+  // Function calls done in place in their ordinary case; the rest goes through the general
+  // call like FUNK.
   FUNK_WURZEL,
   FUNK_SIN,
   FUNK_COS,
+  FUNK_ABS,
+  FUNK_LN,
   // acc <- acc OP (leaf op c): a right operand that is a single leaf combined with a constant
   // needs no trip through the stack. 56 instructions from here: for each of +, -, *, / the
   // seven of the x group, then the seven of the k group, in the order of Verschmelzbar.
@@ -411,6 +413,8 @@ class Uebersetzer {
     if (schluessel == F_SQRT) op = FUNK_WURZEL;
     if (schluessel == F_SIN) op = FUNK_SIN;
     if (schluessel == F_COS) op = FUNK_COS;
+    if (schluessel == F_ABS) op = FUNK_ABS;
+    if (schluessel == F_LN) op = FUNK_LN;
     Ausgeben({op, schluessel, 0, 0});
     if (!Funktion_ist_rein(schluessel)) p_.braucht_toleranz = true;
     return Code();
@@ -667,6 +671,19 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
       case FUNK_COS:
         if (b->op == FUNK_COS && endlich(acc)) {
           acc = Kosinus(acc);
+          break;
+        }
+        [[fallthrough]];
+      case FUNK_ABS:
+        if (b->op == FUNK_ABS && endlich(acc)) {
+          acc = std::fabs(acc);
+          if (toleranz_stand.tol > acc) Knick = true;
+          break;
+        }
+        [[fallthrough]];
+      case FUNK_LN:
+        if (b->op == FUNK_LN && endlich(acc) && acc > 0) {
+          acc = std::log(acc);
           break;
         }
         [[fallthrough]];

@@ -379,15 +379,16 @@ namespace {
 
 TEST_F(Schnellweg, WurzelSinusKosinusAnDenRaendern) {
   // The calls done in place must behave like the general call at every edge: negative and
-  // signed-zero radicands, the reduction bounds of sine and cosine, huge and overflowing
-  // arguments, and faults met before the call. Likewise a product, quotient, sum or difference
-  // whose right operand is one letter with a constant: a fault inside that operand comes
-  // before the one of the outer operation, and a power of zero is +0.
+  // signed-zero radicands and logarithm arguments, the kink flag of abs, the reduction bounds of
+  // sine and cosine, huge and overflowing arguments, and faults met before the call. Likewise a
+  // product, quotient, sum or difference whose right operand is one letter with a constant: a fault
+  // inside that operand comes before the one of the outer operation, and a power of zero is +0.
   const std::vector<std::string> terme = {
       "w(x)",     "sqrt(x)",       "sin(x)",    "cos(x)",      "sin(x)/x",     "w(x²+1)",
       "cos(x^2)", "sqrt(x-2)",     "sin(1/x)",  "cos(ln(x))",  "w(w(x))",      "sin(x)+cos(x)k",
       "x(1-x)",   "x/(x-2)",       "1/x*(1/x)", "k-x^3",       "x(x/0,5)",     "2x/(x²)",
-      "kx(x-1)",  "x/(1E-4000/x)", "x-(x³)",    "(x+1)/(2/t)", "x*(x*1E4000)", "-x-(-x)^4"};
+      "kx(x-1)",  "x/(1E-4000/x)", "x-(x³)",    "(x+1)/(2/t)", "x*(x*1E4000)", "-x-(-x)^4",
+      "abs(x)",   "ln(x)",         "abs(x-1)k", "ln(abs(x))",  "abs(x)/ln(x)"};
   const long double pi_viertel = 0.785398163397448309616L;
   const std::vector<long double> xs = {0,
                                        -0.0L,
