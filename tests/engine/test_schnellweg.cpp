@@ -201,7 +201,7 @@ TEST_F(Schnellweg, GleichesVerhaltenWieDerLeser) {
     bool marken;
   };
   constexpr int laeufe = 6;
-  while (auswertungen < 60000) {
+  while (auswertungen < 48000) {
     const std::string term = gen.Term();
     ++terme;
     if (terme % 50 == 0) {
