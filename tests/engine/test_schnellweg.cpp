@@ -348,6 +348,16 @@ TEST_F(Schnellweg, TiefeSchachtelungBleibtHeil) {
   const std::string maessig = std::string(100, '(') + "x" + std::string(100, ')');
   EXPECT_EQ(Term_auswerten(maessig, 3, 0), 3);
   EXPECT_FALSE(Fehler);
+  // 1 + x(1 + x(1 + ... x)): every level leaves an x waiting for its bracket, more than an
+  // evaluation keeps on its own stack. At x = 2 each level doubles and adds 1, from 2 to
+  // 3 * 2^60 - 1, exact in 80 bits.
+  std::string horner = "x";
+  for (int i = 0; i < 60; ++i)
+    horner = "1+x(" + horner + ")";
+  TTerm objekt(horner);
+  EXPECT_EQ(objekt.Wert(2, 0), 3458764513820540927.0L);
+  EXPECT_EQ(Term_auswerten(horner, 2, 0), 3458764513820540927.0L);
+  EXPECT_FALSE(Fehler);
 }
 
 }  // namespace
