@@ -438,3 +438,26 @@ TEST_F(Schnellweg, WurzelSinusKosinusAnDenRaendern) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Schnellweg, SinusUndKosinusInAllenVierteln) {
+  // sin and cos at k * pi/2 + 0,3 for every quarter k, negative ones included, on both paths:
+  // the shift by k quarters turns them into +-sin(0,3) or +-cos(0,3).
+  const long double pi_halbe = 1.570796326794896619231L;
+  const long double s = std::sin(0.3L), c = std::cos(0.3L);
+  // k mod 4 -> value of sin and of cos
+  const long double sinus[4] = {s, c, -s, -c};
+  const long double kosinus[4] = {c, -s, -c, s};
+  for (int k = -9; k <= 9; ++k) {
+    const long double x = k * pi_halbe + 0.3L;
+    const int viertel = ((k % 4) + 4) % 4;
+    TTerm sin_t("sin(x)"), cos_t("cos(x)");
+    EXPECT_NEAR(sin_t.Wert(x, 0), sinus[viertel], 1E-17L) << k;
+    EXPECT_NEAR(cos_t.Wert(x, 0), kosinus[viertel], 1E-17L) << k;
+    EXPECT_NEAR(Term_auswerten_Referenz("sin(x)", x, 0), sinus[viertel], 1E-17L) << k;
+    EXPECT_NEAR(Term_auswerten_Referenz("cos(x)", x, 0), kosinus[viertel], 1E-17L) << k;
+  }
+}
+
+}  // namespace
