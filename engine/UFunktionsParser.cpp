@@ -484,7 +484,13 @@ int Reduzieren(long double a, long double& r) {
   constexpr long double runden = 0xc000000000000000p0L;
   const long double k = (a * ZWEI_DURCH_PI + runden) - runden;
   r = ((a - k * PI_HALB_1) - k * PI_HALB_2) - k * PI_HALB_3;
-  return static_cast<int>(static_cast<long long>(k) & 3);
+  // k mod 4 by exact floating-point steps and comparisons: converting k to an integer would
+  // switch the rounding state twice and stall on the way from the FPU to the integer unit.
+  const long double rest = k - 4 * (((k / 4) + runden) - runden);  // -2 .. 2
+  if (rest == 0) return 0;
+  if (rest == 1) return 1;
+  if (rest == -1) return 3;
+  return 2;
 }
 
 }  // namespace

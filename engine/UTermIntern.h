@@ -17,9 +17,10 @@ namespace term_intern {
 inline constexpr long double Ergebnis_bei_Fehler = 1E100L;
 inline constexpr long double Unbestimmt = std::numeric_limits<long double>::quiet_NaN();
 
-// Finite values only: infinity minus itself and NaN are NaN, which is unequal to 0.
+// Finite values only: infinity minus itself and NaN are NaN, which is unequal to 0. Done in
+// registers: a comparison with the largest value would load an 80-bit constant every time.
 inline bool endlich(long double v) {
-  return std::fabs(v) <= LDBL_MAX;
+  return v - v == 0;
 }
 
 // Function keys: the 1-based position of the name in the list text.

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "engine/UFunktionsParser.h"
@@ -84,12 +85,19 @@ enum Op : std::uint8_t {
   PK_RSUB_C,
   PK_RDIV_C,
   PK_POWI,
-  // Function calls whose ordinary case needs no fault, flag or tolerance: done in place, the
-  // rest goes through the general call like FUNK.
+  // Function calls done in place in their ordinary case; the rest goes through the general
+  // call like FUNK.
   FUNK_WURZEL,
   FUNK_SIN,
   FUNK_COS,
+  FUNK_ABS,
+  FUNK_LN,
+  // acc <- acc OP (leaf op c): a right operand that is a single leaf combined with a constant
+  // needs no trip through the stack. 56 instructions from here: for each of +, -, *, / the
+  // seven of the x group, then the seven of the k group, in the order of Verschmelzbar.
+  MIT_TEIL,
 };
+constexpr int Teile_je_Operation = 14;
 
 // Position of an operation with a constant within a group of fused instructions; -1 if none.
 int Verschmelzbar(Op op) {
@@ -120,15 +128,6 @@ struct Befehl {
   long double d;
 };
 
-struct Programm {
-  std::vector<Befehl> code;
-  std::vector<long double> stapel;
-  bool braucht_toleranz = false;
-  // The tolerance of the current run; stays 0 for terms that never ask for it, so that those
-  // runs do not store a value nobody reads.
-  long double tol = 0;
-};
-
 // A part read so far: a constant not yet written into the program, or code leaving its value
 // in the accumulator.
 struct Teil {
@@ -138,6 +137,22 @@ struct Teil {
 
 struct Nicht_uebersetzbar {};
 
+}  // namespace
+
+namespace term_intern {
+
+struct Programm {
+  std::string term;
+  bool referenz = false;  // a syntax fault: the text is read afresh on every evaluation
+  std::vector<Befehl> code;
+  int stapeltiefe = 0;
+  bool braucht_toleranz = false;
+};
+
+}  // namespace term_intern
+
+namespace {
+
 class Uebersetzer {
  public:
   Uebersetzer(const std::string& s, Programm& p) : s_(s), n_(s.size()), p_(p) {}
@@ -146,7 +161,7 @@ class Uebersetzer {
     Teil t = Ausdruck();
     if (t.konst) Laden(LADE_C, t.c);
     Ausgeben({ENDE, 0, 0, 0});
-    p_.stapel.assign(static_cast<std::size_t>(max_tiefe_) + 1, 0);
+    p_.stapeltiefe = max_tiefe_ + 1;
   }
 
  private:
@@ -258,18 +273,19 @@ class Uebersetzer {
       return Code();
     }
     if (l.konst) {
+      // c + v and c * v are v + c and v * c in every bit.
       switch (op) {
         case '+':
-          Ausgeben({ADD_C, 0, l.c, 0});
+          Mit_Konstante({ADD_C, 0, l.c, 0});
           break;
         case '*':
-          Ausgeben({MUL_C, 0, l.c, 0});
+          Mit_Konstante({MUL_C, 0, l.c, 0});
           break;
         case '-':
-          Ausgeben({RSUB_C, 0, l.c, 0});
+          Mit_Konstante({RSUB_C, 0, l.c, 0});
           break;
         case '/':
-          Ausgeben({RDIV_C, 0, l.c, 0});
+          Mit_Konstante({RDIV_C, 0, l.c, 0});
           break;
         default:
           if (l.c > 0)
@@ -292,6 +308,10 @@ class Uebersetzer {
     Befehl& letzter = p_.code.back();
     if (letzter.op == PLADE_X || letzter.op == PLADE_K) {
       letzter.op = static_cast<Op>((letzter.op == PLADE_X ? ADD_X : ADD_K) + i);
+    } else if (i < 4 && letzter.op >= PX_ADD_C && letzter.op <= PX_POWI) {
+      letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + (letzter.op - PX_ADD_C));
+    } else if (i < 4 && letzter.op >= PK_ADD_C && letzter.op <= PK_POWI) {
+      letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + 7 + (letzter.op - PK_ADD_C));
     } else {
       Ausgeben({static_cast<Op>(ADD + i), 0, 0, 0});
     }
@@ -393,6 +413,8 @@ class Uebersetzer {
     if (schluessel == F_SQRT) op = FUNK_WURZEL;
     if (schluessel == F_SIN) op = FUNK_SIN;
     if (schluessel == F_COS) op = FUNK_COS;
+    if (schluessel == F_ABS) op = FUNK_ABS;
+    if (schluessel == F_LN) op = FUNK_LN;
     Ausgeben({op, schluessel, 0, 0});
     if (!Funktion_ist_rein(schluessel)) p_.braucht_toleranz = true;
     return Code();
@@ -418,13 +440,28 @@ inline long double Ganze_Potenz_anwenden(long double basis, int n, long double e
   return Verknuepfen('^', basis, exponent);
 }
 
-long double Ausfuehren(Programm& p, const long double& x, const long double& k) {
-  if (p.braucht_toleranz) p.tol = Toleranz_aktuell();
+// Pending left operands of ordinary terms fit here; deeper ones use a shared buffer, which is
+// safe because the engine evaluates one term at a time.
+constexpr int Stapel_lokal = 48;
+std::vector<long double> stapel_gross;
+
+long double* Stapel_fuer(const Programm& p, long double* lokal) {
+  if (p.stapeltiefe <= Stapel_lokal) return lokal;
+  if (stapel_gross.size() < static_cast<std::size_t>(p.stapeltiefe))
+    stapel_gross.resize(static_cast<std::size_t>(p.stapeltiefe));
+  return stapel_gross.data();
+}
+
+long double Ausfuehren(const Programm& p, const long double& x, const long double& k) {
+  // Terms that never ask for the tolerance do not pay for reading the view; the others find it
+  // in toleranz_stand when they need it, which spares every run an 80-bit store.
+  if (p.braucht_toleranz) Toleranz_aktuell();
   Fehler = Sprung = Sgn_Null = Knick = false;
-  long double* sp = p.stapel.data();
+  long double lokal[Stapel_lokal];
+  long double* sp = Stapel_fuer(p, lokal);
   long double acc = 0;
   for (const Befehl* b = p.code.data();; ++b) {
-    switch (b->op) {
+    switch (static_cast<int>(b->op)) {
       case LADE_C:
         acc = b->c;
         break;
@@ -560,6 +597,46 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
         QDX_GRUPPE(K, acc = k)
         QDX_GRUPPE(PK, *sp++ = acc; acc = k)
 #undef QDX_GRUPPE
+
+#define QDX_I_ADD QDX_ADD(acc, b->c)
+#define QDX_I_SUB QDX_SUB(acc, b->c)
+#define QDX_I_MUL QDX_MUL(acc, b->c)
+#define QDX_I_DIV QDX_DIV(acc, b->c)
+#define QDX_I_RSUB QDX_SUB(b->c, acc)
+#define QDX_I_RDIV QDX_DIV(b->c, acc)
+#define QDX_I_POWI acc = Ganze_Potenz_anwenden(acc, b->schluessel, b->c);
+#define QDX_TEIL(N, AUSSEN, BLATT, INNEN) \
+  case MIT_TEIL + (N): {                  \
+    const long double l_ = acc;           \
+    acc = BLATT;                          \
+    INNEN;                                \
+    AUSSEN(l_, acc) break;                \
+  }
+#define QDX_TEILE(N, AUSSEN, BLATT)            \
+  QDX_TEIL((N) + 0, AUSSEN, BLATT, QDX_I_ADD)  \
+  QDX_TEIL((N) + 1, AUSSEN, BLATT, QDX_I_SUB)  \
+  QDX_TEIL((N) + 2, AUSSEN, BLATT, QDX_I_MUL)  \
+  QDX_TEIL((N) + 3, AUSSEN, BLATT, QDX_I_DIV)  \
+  QDX_TEIL((N) + 4, AUSSEN, BLATT, QDX_I_RSUB) \
+  QDX_TEIL((N) + 5, AUSSEN, BLATT, QDX_I_RDIV) \
+  QDX_TEIL((N) + 6, AUSSEN, BLATT, QDX_I_POWI)
+        QDX_TEILE(0, QDX_ADD, x)
+        QDX_TEILE(7, QDX_ADD, k)
+        QDX_TEILE(14, QDX_SUB, x)
+        QDX_TEILE(21, QDX_SUB, k)
+        QDX_TEILE(28, QDX_MUL, x)
+        QDX_TEILE(35, QDX_MUL, k)
+        QDX_TEILE(42, QDX_DIV, x)
+        QDX_TEILE(49, QDX_DIV, k)
+#undef QDX_TEILE
+#undef QDX_TEIL
+#undef QDX_I_ADD
+#undef QDX_I_SUB
+#undef QDX_I_MUL
+#undef QDX_I_DIV
+#undef QDX_I_RSUB
+#undef QDX_I_RDIV
+#undef QDX_I_POWI
 #undef QDX_ADD
 #undef QDX_SUB
 #undef QDX_MUL
@@ -597,9 +674,23 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
           break;
         }
         [[fallthrough]];
+      case FUNK_ABS:
+        if (b->op == FUNK_ABS && endlich(acc)) {
+          acc = std::fabs(acc);
+          if (toleranz_stand.tol > acc) Knick = true;
+          break;
+        }
+        [[fallthrough]];
+      case FUNK_LN:
+        if (b->op == FUNK_LN && endlich(acc) && acc > 0) {
+          acc = std::log(acc);
+          break;
+        }
+        [[fallthrough]];
       case FUNK: {
         long double w = 0;
-        if (!Funktion_anwenden(b->schluessel, acc, p.tol, w)) return Ergebnis_bei_Fehler;
+        if (!Funktion_anwenden(b->schluessel, acc, toleranz_stand.tol, w))
+          return Ergebnis_bei_Fehler;
         acc = w;
         break;
       }
@@ -612,8 +703,7 @@ long double Ausfuehren(Programm& p, const long double& x, const long double& k) 
 struct Eintrag {
   std::string term;
   bool belegt = false;
-  bool referenz = false;
-  Programm programm;
+  TTerm t;
 };
 
 constexpr int Cache_Groesse = 8;
@@ -634,19 +724,7 @@ Eintrag& Eintrag_suchen(const std::string& term) {
   Eintrag& e = cache[i];
   e.term = term;
   e.belegt = true;
-  e.referenz = false;
-  e.programm.code.clear();
-  e.programm.stapel.clear();
-  std::string kanonisch;
-  if (Normalisieren(term, kanonisch) != nullptr) {
-    e.referenz = true;
-  } else {
-    try {
-      Uebersetzer(kanonisch, e.programm).Uebersetzen();
-    } catch (const Nicht_uebersetzbar&) {
-      e.referenz = true;
-    }
-  }
+  e.t = TTerm(term);
   zuletzt = i;
   return e;
 }
@@ -698,14 +776,50 @@ namespace {
   return Term_auswerten_Referenz(term, x, k);
 }
 
+std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
+  auto p = std::make_shared<Programm>();
+  p->term = term;
+  std::string kanonisch;
+  if (Normalisieren(term, kanonisch) != nullptr) {
+    p->referenz = true;
+    return p;
+  }
+  try {
+    Uebersetzer(kanonisch, *p).Uebersetzen();
+  } catch (const Nicht_uebersetzbar&) {
+    p->referenz = true;
+    p->code.clear();
+  }
+  return p;
+}
+
 }  // namespace
 
+TTerm::TTerm(const std::string& term) : p_(Uebersetzen(term)) {}
+
+long double TTerm::Lauf(const Programm* p, const long double& x, const long double& k) {
+  if (p->referenz) return Referenz_lesen(p->term, x, k);
+  return Ausfuehren(*p, x, k);
+}
+
+long double TTerm::Auswerten(long double x, long double k, bool& ok) {
+  const long double w = Wert(x, k);
+  ok = !Fehler;
+  return w;
+}
+
+const std::string& TTerm::Text() const {
+  return p_->term;
+}
+
+bool TTerm::Uebersetzt() const {
+  return !p_->referenz;
+}
+
 long double Term_auswerten(const std::string& term, long double x, long double k) {
-  Eintrag& e = Eintrag_fuer(term);
-  if (e.referenz) return Referenz_lesen(term, x, k);
-  return Ausfuehren(e.programm, x, k);
+  return Eintrag_fuer(term).t.Wert(x, k);
 }
 
 bool Term_schnell_uebersetzbar(const std::string& term) {
-  return !Eintrag_fuer(term).referenz;
+  return Eintrag_fuer(term).t.Uebersetzt();
 }

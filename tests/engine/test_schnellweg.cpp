@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -122,16 +123,29 @@ struct Beobachtung {
   std::uint32_t saat;
 };
 
-Beobachtung Beobachten(bool schnell, const std::string& term, long double x, long double k,
-                       std::uint32_t saat, bool marken) {
+// The three ways to a value: the direct reader, the text through its cached compiled form, and
+// a compiled object.
+enum class Weg { Leser, Text, Objekt };
+
+Beobachtung Auswerten(Weg weg, TTerm* objekt, const std::string& term, long double x, long double k,
+                      bool marken) {
   // The state before the call is part of the result: a rejected text keeps the old flags and
   // a clean one the old text.
   Fehler = !marken;
   Sprung = Sgn_Null = Knick = marken;
   Fehlertext = "vorher";
-  Zufall_zuruecksetzen(saat);
   Beobachtung b{};
-  b.wert = schnell ? Term_auswerten(term, x, k) : Term_auswerten_Referenz(term, x, k);
+  switch (weg) {
+    case Weg::Leser:
+      b.wert = Term_auswerten_Referenz(term, x, k);
+      break;
+    case Weg::Text:
+      b.wert = Term_auswerten(term, x, k);
+      break;
+    case Weg::Objekt:
+      b.wert = objekt->Wert(x, k);
+      break;
+  }
   b.fehler = Fehler;
   b.sprung = Sprung;
   b.sgn_null = Sgn_Null;
@@ -141,8 +155,26 @@ Beobachtung Beobachten(bool schnell, const std::string& term, long double x, lon
   return b;
 }
 
+Beobachtung Beobachten(bool schnell, const std::string& term, long double x, long double k,
+                       std::uint32_t saat, bool marken) {
+  Zufall_zuruecksetzen(saat);
+  return Auswerten(schnell ? Weg::Text : Weg::Leser, nullptr, term, x, k, marken);
+}
+
 bool gleiche_bits(long double a, long double b) {
   return std::memcmp(&a, &b, 10) == 0;  // the 80 bits of the extended format
+}
+
+bool gleich(const Beobachtung& r, const Beobachtung& s) {
+  return gleiche_bits(r.wert, s.wert) && r.fehler == s.fehler && r.sprung == s.sprung &&
+         r.sgn_null == s.sgn_null && r.knick == s.knick && r.text == s.text && r.saat == s.saat;
+}
+
+std::string Bericht(const Beobachtung& b) {
+  std::ostringstream o;
+  o << static_cast<double>(b.wert) << " " << b.fehler << " '" << b.text << "' " << b.sprung
+    << b.sgn_null << b.knick << " " << b.saat;
+  return o.str();
 }
 
 class Schnellweg : public ::testing::Test {
@@ -153,63 +185,86 @@ class Schnellweg : public ::testing::Test {
 };
 
 TEST_F(Schnellweg, GleichesVerhaltenWieDerLeser) {
+  // Each term is compiled once into an object and evaluated at several arguments in a row, as
+  // a plot does; the text path and the reader go through the same arguments in the same order
+  // from the same random seed, so draws of RANDOM carry over from one evaluation to the next.
   Termgenerator gen(20251208);
   const std::vector<long double> feste_x = {
       0,      1,    -1,    0.5L,   2,     -2,     3,       0.001L, -0.001L, 2.0005L, 1E-5L, 1E10L,
       -1E10L, 3E9L, 1E20L, 1E300L, 20000, -20000, 1E4000L, 0.99L,  1.0001L, -0.5L,   100,   4.5L};
   std::mt19937_64 zahlen(7);
-  std::uniform_real_distribution<double> gleich(-10, 10);
-  int auswertungen = 0, uebersetzt = 0, terme = 0, mit_fehler = 0, mit_marke = 0;
+  std::uniform_real_distribution<double> gleichverteilt(-10, 10);
+  int auswertungen = 0, uebersetzt = 0, terme = 0, mit_fehler = 0, mit_marke = 0, gezogen = 0;
   std::uint32_t saat = 0;
-  while (auswertungen < 120000) {
+  struct Aufruf {
+    long double x, k;
+    bool marken;
+  };
+  constexpr int laeufe = 6;
+  while (auswertungen < 48000) {
     const std::string term = gen.Term();
     ++terme;
     if (terme % 50 == 0) {
-      // Another view: the tolerance is read at evaluation time by both.
+      // Another view: the tolerance is read at evaluation time on every path.
       static const long double breiten[] = {16, 2, 160, 0.01L};
       const long double b = breiten[gen.Zufall(4)];
       KOS.xli = -b / 2;
       KOS.xre = b / 2;
     }
-    if (Term_schnell_uebersetzbar(term)) ++uebersetzt;
-    const int laeufe = 4;
+    Aufruf aufrufe[laeufe];
+    for (Aufruf& a : aufrufe) {
+      a.x = gen.Zufall(3) == 0 ? static_cast<long double>(gleichverteilt(zahlen))
+                               : feste_x[gen.Zufall(feste_x.size())];
+      a.k = gen.Zufall(2) == 0 ? static_cast<long double>(gleichverteilt(zahlen))
+                               : feste_x[gen.Zufall(feste_x.size())];
+      a.marken = gen.Zufall(2) == 0;
+    }
+    saat = saat * 69069u + 12345u;
+    // The object is used through copies kept in a container, as a caller's loop may keep it.
+    TTerm objekt(term);
+    std::vector<TTerm> behaelter(2, objekt);
+    behaelter[1] = std::move(objekt);
+    uebersetzt += behaelter[0].Uebersetzt();
+    Beobachtung r[laeufe], t[laeufe], o[laeufe];
+    Zufall_zuruecksetzen(saat);
+    for (int i = 0; i < laeufe; ++i)
+      r[i] = Auswerten(Weg::Leser, nullptr, term, aufrufe[i].x, aufrufe[i].k, aufrufe[i].marken);
+    Zufall_zuruecksetzen(saat);
+    for (int i = 0; i < laeufe; ++i)
+      t[i] = Auswerten(Weg::Text, nullptr, term, aufrufe[i].x, aufrufe[i].k, aufrufe[i].marken);
+    Zufall_zuruecksetzen(saat);
+    for (int i = 0; i < laeufe; ++i)
+      o[i] = Auswerten(Weg::Objekt, &behaelter[i % 2], term, aufrufe[i].x, aufrufe[i].k,
+                       aufrufe[i].marken);
     for (int i = 0; i < laeufe; ++i, ++auswertungen) {
-      const long double x = gen.Zufall(3) == 0 ? static_cast<long double>(gleich(zahlen))
-                                               : feste_x[gen.Zufall(feste_x.size())];
-      const long double k = gen.Zufall(2) == 0 ? static_cast<long double>(gleich(zahlen))
-                                               : feste_x[gen.Zufall(feste_x.size())];
-      saat = saat * 69069u + 12345u;
-      const bool marken = gen.Zufall(2) == 0;
-      const Beobachtung r = Beobachten(false, term, x, k, saat, marken);
-      const Beobachtung s = Beobachten(true, term, x, k, saat, marken);
-      mit_fehler += r.fehler;
-      mit_marke += r.sprung || r.knick;
-      const bool gleich_alles = gleiche_bits(r.wert, s.wert) && r.fehler == s.fehler &&
-                                r.sprung == s.sprung && r.sgn_null == s.sgn_null &&
-                                r.knick == s.knick && r.text == s.text && r.saat == s.saat;
-      ASSERT_TRUE(gleich_alles) << "Term '" << term << "' x=" << static_cast<double>(x)
-                                << " k=" << static_cast<double>(k)
-                                << "\n  Leser: " << static_cast<double>(r.wert) << " " << r.fehler
-                                << " '" << r.text << "' " << r.sprung << r.sgn_null << r.knick
-                                << " " << r.saat << "\n  schnell: " << static_cast<double>(s.wert)
-                                << " " << s.fehler << " '" << s.text << "' " << s.sprung
-                                << s.sgn_null << s.knick << " " << s.saat;
+      mit_fehler += r[i].fehler;
+      mit_marke += r[i].sprung || r[i].knick;
+      gezogen += r[i].saat != (i == 0 ? saat : r[i - 1].saat);
+      ASSERT_TRUE(gleich(r[i], t[i]) && gleich(r[i], o[i]))
+          << "Term '" << term << "' call " << i << " x=" << static_cast<double>(aufrufe[i].x)
+          << " k=" << static_cast<double>(aufrufe[i].k) << "\n  Leser:  " << Bericht(r[i])
+          << "\n  Text:   " << Bericht(t[i]) << "\n  Objekt: " << Bericht(o[i]);
     }
   }
   // The comparison means something only if both kinds of terms and outcomes occur often.
   EXPECT_GT(uebersetzt, terme / 3);
   EXPECT_LT(uebersetzt, terme);
   EXPECT_GT(mit_fehler, auswertungen / 10);
-  EXPECT_GT(mit_fehler, 0);
   EXPECT_GT(mit_marke, 100);
+  EXPECT_GT(gezogen, 100);
 }
 
 TEST_F(Schnellweg, ToleranzZurAuswertungszeit) {
   // The compiled form of a term must not keep the view it was compiled under.
+  TTerm sgn("sgn(x)");
   EXPECT_EQ(Term_auswerten("sgn(x)", 0.001L, 0), 0);
+  EXPECT_EQ(sgn.Wert(0.001L, 0), 0);
+  EXPECT_TRUE(Sprung && Sgn_Null);
   KOS.xli = -1;
   KOS.xre = 1;
   EXPECT_EQ(Term_auswerten("sgn(x)", 0.001L, 0), 1);
+  EXPECT_EQ(sgn.Wert(0.001L, 0), 1);
+  EXPECT_FALSE(Sprung || Sgn_Null);
   EXPECT_EQ(Term_auswerten("arcsin(x)", 0.9999L, 0),
             Term_auswerten_Referenz("arcsin(x)", 0.9999L, 0));
 }
@@ -225,6 +280,53 @@ TEST_F(Schnellweg, VieleTermeImWechsel) {
       EXPECT_FALSE(Fehler);
     }
   }
+}
+
+TEST_F(Schnellweg, ObjekteVieleTermeNebeneinander) {
+  // More objects than the text cache holds, kept side by side and evaluated in turn: each
+  // gives the value of its own term, copies included.
+  std::vector<TTerm> terme;
+  for (int i = 1; i <= 20; ++i)
+    terme.emplace_back(std::to_string(i) + "x+t");
+  const std::vector<TTerm> kopien = terme;
+  for (int runde = 0; runde < 2; ++runde) {
+    for (int i = 0; i < 20; ++i) {
+      EXPECT_EQ(terme[i].Wert(2, 1), 2.0L * (i + 1) + 1) << terme[i].Text();
+      EXPECT_EQ(TTerm(kopien[i]).Wert(3, 0), 3.0L * (i + 1)) << kopien[i].Text();
+    }
+  }
+}
+
+TEST_F(Schnellweg, ObjektMeldetFehlerWieDerText) {
+  // Term text -> value at x = 2, k = 3, and the fault text (empty: none).
+  struct Fall {
+    const char* term;
+    long double wert;
+    const char* fehler;
+  };
+  const Fall faelle[] = {
+      {"x^2+t", 7, ""},
+      {"", 1E100L, "Kette leer"},
+      {"x+", 1E100L, "Operand erwartet"},
+      {"2sin(x)", 1E100L, "Operator erwartet"},
+      {"foo(x)", 1E100L, "Operator erwartet"},
+      {"ln(x-2)", 1E100L, "ln(a<=0) nicht erlaubt"},
+      {"1/(x-2)", 1E100L, "Division durch Null"},
+  };
+  for (const Fall& f : faelle) {
+    TTerm t(f.term);
+    EXPECT_EQ(t.Text(), f.term);
+    bool ok = false;
+    EXPECT_EQ(t.Auswerten(2, 3, ok), f.wert) << f.term;
+    EXPECT_EQ(ok, *f.fehler == 0) << f.term;
+    EXPECT_EQ(Fehler, *f.fehler != 0) << f.term;
+    if (Fehler) {
+      EXPECT_EQ(Fehlertext, f.fehler) << f.term;
+    }
+  }
+  TTerm leer;
+  EXPECT_EQ(leer.Wert(0, 0), 1E100L);
+  EXPECT_EQ(Fehlertext, "Kette leer");
 }
 
 TEST_F(Schnellweg, TermeMitSyntaxfehlernNimmtDerLeser) {
@@ -245,6 +347,16 @@ TEST_F(Schnellweg, TiefeSchachtelungBleibtHeil) {
   EXPECT_EQ(Fehlertext, "falscher Klammerterm");
   const std::string maessig = std::string(100, '(') + "x" + std::string(100, ')');
   EXPECT_EQ(Term_auswerten(maessig, 3, 0), 3);
+  EXPECT_FALSE(Fehler);
+  // 1 + x(1 + x(1 + ... x)): every level leaves an x waiting for its bracket, more than an
+  // evaluation keeps on its own stack. At x = 2 each level doubles and adds 1, from 2 to
+  // 3 * 2^60 - 1, exact in 80 bits.
+  std::string horner = "x";
+  for (int i = 0; i < 60; ++i)
+    horner = "1+x(" + horner + ")";
+  TTerm objekt(horner);
+  EXPECT_EQ(objekt.Wert(2, 0), 3458764513820540927.0L);
+  EXPECT_EQ(Term_auswerten(horner, 2, 0), 3458764513820540927.0L);
   EXPECT_FALSE(Fehler);
 }
 
@@ -277,11 +389,16 @@ namespace {
 
 TEST_F(Schnellweg, WurzelSinusKosinusAnDenRaendern) {
   // The calls done in place must behave like the general call at every edge: negative and
-  // signed-zero radicands, the reduction bounds of sine and cosine, huge and overflowing
-  // arguments, and faults met before the call.
-  const std::vector<std::string> terme = {"w(x)",     "sqrt(x)",    "sin(x)",   "cos(x)",
-                                          "sin(x)/x", "w(x²+1)",    "cos(x^2)", "sqrt(x-2)",
-                                          "sin(1/x)", "cos(ln(x))", "w(w(x))",  "sin(x)+cos(x)k"};
+  // signed-zero radicands and logarithm arguments, the kink flag of abs, the reduction bounds of
+  // sine and cosine, huge and overflowing arguments, and faults met before the call. Likewise a
+  // product, quotient, sum or difference whose right operand is one letter with a constant: a fault
+  // inside that operand comes before the one of the outer operation, and a power of zero is +0.
+  const std::vector<std::string> terme = {
+      "w(x)",     "sqrt(x)",       "sin(x)",    "cos(x)",      "sin(x)/x",     "w(x²+1)",
+      "cos(x^2)", "sqrt(x-2)",     "sin(1/x)",  "cos(ln(x))",  "w(w(x))",      "sin(x)+cos(x)k",
+      "x(1-x)",   "x/(x-2)",       "1/x*(1/x)", "k-x^3",       "x(x/0,5)",     "2x/(x²)",
+      "kx(x-1)",  "x/(1E-4000/x)", "x-(x³)",    "(x+1)/(2/t)", "x*(x*1E4000)", "-x-(-x)^4",
+      "abs(x)",   "ln(x)",         "abs(x-1)k", "ln(abs(x))",  "abs(x)/ln(x)"};
   const long double pi_viertel = 0.785398163397448309616L;
   const std::vector<long double> xs = {0,
                                        -0.0L,
@@ -308,14 +425,38 @@ TEST_F(Schnellweg, WurzelSinusKosinusAnDenRaendern) {
     ASSERT_TRUE(Term_schnell_uebersetzbar(term)) << term;
     for (const long double x : xs) {
       for (const bool marken : {false, true}) {
+        TTerm objekt(term);
         const Beobachtung r = Beobachten(false, term, x, 0.5L, 11, marken);
         const Beobachtung s = Beobachten(true, term, x, 0.5L, 11, marken);
-        EXPECT_TRUE(gleiche_bits(r.wert, s.wert) && r.fehler == s.fehler && r.text == s.text &&
-                    r.sprung == s.sprung && r.sgn_null == s.sgn_null && r.knick == s.knick)
-            << term << " x=" << static_cast<double>(x) << ": " << static_cast<double>(r.wert)
-            << " '" << r.text << "' / " << static_cast<double>(s.wert) << " '" << s.text << "'";
+        const Beobachtung o = Auswerten(Weg::Objekt, &objekt, term, x, 0.5L, marken);
+        EXPECT_TRUE(gleich(r, s) && gleich(r, o))
+            << term << " x=" << static_cast<double>(x) << ": " << Bericht(r) << " / " << Bericht(s)
+            << " / " << Bericht(o);
       }
     }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Schnellweg, SinusUndKosinusInAllenVierteln) {
+  // sin and cos at k * pi/2 + 0,3 for every quarter k, negative ones included, on both paths:
+  // the shift by k quarters turns them into +-sin(0,3) or +-cos(0,3).
+  const long double pi_halbe = 1.570796326794896619231L;
+  const long double s = std::sin(0.3L), c = std::cos(0.3L);
+  // k mod 4 -> value of sin and of cos
+  const long double sinus[4] = {s, c, -s, -c};
+  const long double kosinus[4] = {c, -s, -c, s};
+  for (int k = -9; k <= 9; ++k) {
+    const long double x = k * pi_halbe + 0.3L;
+    const int viertel = ((k % 4) + 4) % 4;
+    TTerm sin_t("sin(x)"), cos_t("cos(x)");
+    EXPECT_NEAR(sin_t.Wert(x, 0), sinus[viertel], 1E-17L) << k;
+    EXPECT_NEAR(cos_t.Wert(x, 0), kosinus[viertel], 1E-17L) << k;
+    EXPECT_NEAR(Term_auswerten_Referenz("sin(x)", x, 0), sinus[viertel], 1E-17L) << k;
+    EXPECT_NEAR(Term_auswerten_Referenz("cos(x)", x, 0), kosinus[viertel], 1E-17L) << k;
   }
 }
 
