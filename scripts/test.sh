@@ -69,8 +69,8 @@ ctest_lauf() {
   local log="$ordner/Testing/Temporary/LastTest.log"
   if [ -f "$log" ]; then
     einzeln_ok=$((einzeln_ok + $(grep -cE '^\[ +OK \] ' "$log" || true)))
-    einzeln_aus=$((einzeln_aus + $(grep -cE '^\[ +SKIPPED \] [^ ]+ \(' "$log" || true)))
-    einzeln_fehl=$((einzeln_fehl + $(grep -cE '^\[ +FAILED +\] [^ ]+ \(' "$log" || true)))
+    einzeln_aus=$((einzeln_aus + $(grep -cE '^\[ +SKIPPED \] .*\([0-9]+ ms\)$' "$log" || true)))
+    einzeln_fehl=$((einzeln_fehl + $(grep -cE '^\[ +FAILED +\] .*\([0-9]+ ms\)$' "$log" || true)))
     echo "slowest single tests in $ordner:"
     grep -ohE '^\[ +OK \] [^ ]+ \([0-9]+ ms\)' "$log" |
       sed -E 's/^\[ +OK \] ([^ ]+) \(([0-9]+) ms\)/\2 ms  \1/' | sort -rn | head -5 || true
