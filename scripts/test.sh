@@ -126,5 +126,6 @@ if [ -f fuzz/fuzz_engine.cpp ]; then
   mkdir -p build-fuzz/corpus
   cp -n fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
   ./build-fuzz/fuzz/fuzz_engine -max_total_time="${QDX_FUZZ_SECONDS:-60}" -timeout=5 \
-    -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus || maengel+=("fuzzing")
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus ||
+    maengel+=("fuzzing")
 fi
