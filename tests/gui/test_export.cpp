@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include "workbench/Werkbank.h"
 #include "test_plot_fenster.h"
+#include "workbench/Werkbank.h"
 
 namespace {
 

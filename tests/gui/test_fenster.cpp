@@ -15,8 +15,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "workbench/Startwerte.h"
-#include "workbench/Werkbank.h"
 #include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
 #include "engine/UMatheBasisOp.h"
@@ -28,6 +26,8 @@
 #include "windows/Unit2_Help.h"
 #include "windows/Unit4_2D_Abb.h"
 #include "windows/Unit5_Baumdiag.h"
+#include "workbench/Startwerte.h"
+#include "workbench/Werkbank.h"
 
 class Fenster : public Hauptfenster_Test {
  protected:
