@@ -587,12 +587,14 @@ std::string Polynom_zu_Text(const std::vector<long double>& a, int n, bool fix, 
   for (int i = hoechster; i >= 0; --i) {
     const long double k = a[static_cast<size_t>(i)];
     if (k == 0) continue;
-    std::string potenz;
-    if (i == 1) potenz = "x";
-    if (i == 2) potenz = "x²";
-    if (i == 3) potenz = "x³";
-    if (i > 3) potenz = "x^" + std::to_string(i);
-    text += "+" + (als_Bruch ? Zahl_als_Bruch(k) : Zahl_zu_Text(fix, G, N, k)) + potenz;
+    // Appending piece by piece: g++ 12 at -O3 wrongly reports overlapping copies (-Wrestrict) for
+    // "literal" + std::string temporaries.
+    text += '+';
+    text += als_Bruch ? Zahl_als_Bruch(k) : Zahl_zu_Text(fix, G, N, k);
+    if (i == 1) text += "x";
+    if (i == 2) text += "x²";
+    if (i == 3) text += "x³";
+    if (i > 3) text.append("x^").append(std::to_string(i));
   }
   if (!text.empty() && text[0] == '+') text.erase(0, 1);
   for (size_t pos = text.find("+-"); pos != std::string::npos; pos = text.find("+-", pos)) {

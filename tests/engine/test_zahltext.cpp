@@ -21,7 +21,7 @@ struct TextFall {
 
 class ZahlZuText : public testing::TestWithParam<TextFall> {};
 
-TEST_P(ZahlZuText, ergibt_den_beschriebenen_Text) {
+TEST_P(ZahlZuText, ergibt_den_erwarteten_Text) {
   const TextFall& f = GetParam();
   EXPECT_EQ(Zahl_zu_Text(f.fix, f.G, f.N, f.x), f.erwartet)
       << "fix=" << f.fix << " G=" << f.G << " N=" << f.N << " x=" << static_cast<double>(f.x);
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextFall{false, 9, 6, 0.0L, "0"}, TextFall{true, 9, 3, 0.0L, "0,000"},
         TextFall{true, 8, 5, 0.0L, "0,00000"}, TextFall{true, 8, 5, -0.0L, "0,00000"},
         TextFall{false, 9, 6, 1E-16L, "1E-16"},
-        // the worked examples with G = 8, N = 5
+        // G = 8, N = 5
         TextFall{false, 8, 5, 2.5L, "2,5"}, TextFall{false, 8, 5, 1234.5678L, "1234,567"},
         TextFall{false, 8, 5, 1.0L / 3, "0,33333"}, TextFall{false, 8, 5, 0.000004L, "0"},
         TextFall{false, 8, 5, 123456789.0L, "1,2346E8"}, TextFall{true, 8, 5, 2.5L, "  2,50000"},

@@ -84,7 +84,6 @@ TEST(ZahltextGleich, Tabellenformat_ueber_viele_Zahlen) {
     zahlen.push_back(std::nextafter(zahlen[i], std::numeric_limits<long double>::infinity()));
     zahlen.push_back(std::nextafter(zahlen[i], -std::numeric_limits<long double>::infinity()));
   }
-  EXPECT_GT(zahlen.size(), 100000u);
   EXPECT_EQ(
       Abweichungen_melden(
           zahlen, {{false, 25, 22}, {true, 25, 22}, {false, 9, 6}, {false, 20, 17}, {true, 12, 4}}),

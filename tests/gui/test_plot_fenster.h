@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QMetaObject>
@@ -36,10 +35,11 @@ class Plotfenster : public Hauptfenster_Test {
   static void Eingeben(const char* feld, const std::string& text) {
     form->Feld(feld)->setText(QString::fromStdString(text));
     QByteArray handler = QByteArray(feld) + "Exit";
-    QMetaObject::invokeMethod(form, handler.constData(), Qt::DirectConnection);
+    ASSERT_TRUE(QMetaObject::invokeMethod(form, handler.constData(), Qt::DirectConnection)) << feld;
   }
   // Switches a curve on with its own colour.
   static void Kurve_an(const char* schalter, TFarbe farbe) {
+    ASSERT_NE(form->Element(schalter), nullptr) << schalter;
     Stil.Linienfarbe = farbe;
     form->Haken_setzen(schalter, true);
     Stil.Linienfarbe = 0xFF0000;
@@ -57,13 +57,6 @@ class Plotfenster : public Hauptfenster_Test {
     return n;
   }
   static QImage Kopie() { return Bild().Bild().copy(); }
-  // Saves the picture for a look when QDX_TEST_OUT is set.
-  static void Ablegen(const char* name) {
-    const QByteArray ordner = qgetenv("QDX_TEST_OUT");
-    if (ordner.isEmpty()) return;
-    QDir().mkpath(QString::fromLocal8Bit(ordner));
-    Bild().Bild().save(QString::fromLocal8Bit(ordner) + "/" + name + ".png");
-  }
 };
 
 constexpr TFarbe kBlau = 0xFF0000;

@@ -54,11 +54,6 @@ inline int Nicht_weiss(const TBild& b, int x1, int y1, int x2, int y2) {
   return n;
 }
 
-inline std::string Ausgabeordner() {
-  const char* o = std::getenv("QDX_TEST_OUT");
-  return (o != nullptr && *o != 0) ? std::string(o) : std::string("/tmp");
-}
-
 // Starts and ends every test with the start values, so no test hands its settings on.
 class Mit_Startwerten : public ::testing::Test {
  protected:

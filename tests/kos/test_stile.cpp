@@ -14,7 +14,10 @@ constexpr TFarbe FOKUS = 0xFFFFD2;
 
 using StilTest = kos_test::Mit_Startwerten;
 
-TEST_F(StilTest, Startwerte) {
+TEST_F(StilTest, ZuruecksetzenBringtDieStartwerte) {
+  Stil =
+      TStil{0, 5, TStiftstil::Gepunktet, 0x123456, 0, 0x654321, 4, 6, 0x111111, true, 0x222222, 3};
+  Stil_zuruecksetzen();
   EXPECT_EQ(Stil.Linienart, 1);
   EXPECT_EQ(Stil.Linienbreite, 1);
   EXPECT_EQ(Stil.Linienfarbe, 0xFF0000u);
@@ -24,6 +27,7 @@ TEST_F(StilTest, Startwerte) {
   EXPECT_EQ(Stil.Punktradius, 3);
   EXPECT_EQ(Stil.Punktfarbe, 0x0000FFu);
   EXPECT_FALSE(Stil.Punkte_verbinden);
+  EXPECT_EQ(Stil.Linienstil, TStiftstil::Durchgezogen);
   EXPECT_EQ(Punkteliste.size(), 1500u);
 }
 

@@ -22,7 +22,7 @@ std::string Zeilentext(int r, int blanks) {
 
 // ---- layout of the headers --------------------------------------------------------------------
 
-TEST(Tabellenkopf, BeschriftungenWieVorgegeben) {
+TEST(Tabellenkopf, SchreibtDieKopfbeschriftungen) {
   Tabelle t;
   t.Zelle_setzen(1, 0, "Mittelwert");
   t.Zelle_setzen(0, 7, "x");
@@ -329,7 +329,8 @@ TEST(Bereich_markieren, RechteckAusZweiEckenAktuelleZelleFolgtMaus) {
   EXPECT_EQ(t.Spalte(), 2);
   EXPECT_EQ(t.Zeile(), 3);
   // a corner outside the data cells leaves the selection alone
-  for (auto b : std::vector<TZellbereich>{{0, 1, 2, 2}, {1, 1, 44, 2}, {1, 1, 2, 1501}, {1, -5, 1, 1}})
+  for (auto b :
+       std::vector<TZellbereich>{{0, 1, 2, 2}, {1, 1, 44, 2}, {1, 1, 2, 1501}, {1, -5, 1, 1}})
     EXPECT_FALSE(Bereich_markieren(t, b.Links, b.Oben, b.Rechts, b.Unten));
   EXPECT_EQ(t.Auswahl(), (TZellbereich{2, 3, 5, 8}));
   Markierung_aufheben(t);
@@ -576,8 +577,8 @@ TEST(Tabelle_als_Dezimal, BruecheWerdenDezimalzahlen) {
 TEST(Beobachter, SammeloperationMeldetEinmalDenGanzenBereich) {
   Tabelle t;
   std::vector<std::pair<TAenderung, TZellbereich>> notizen;
-  const int id =
-      t.Beobachter_anmelden([&](TAenderung a, const TZellbereich& b) { notizen.emplace_back(a, b); });
+  const int id = t.Beobachter_anmelden(
+      [&](TAenderung a, const TZellbereich& b) { notizen.emplace_back(a, b); });
   Punkte_ausgeben(t, 3, {{1, 2}, {3, 4}, {5, 6}}, 3);
   ASSERT_EQ(notizen.size(), 1u);
   EXPECT_EQ(notizen[0].first, TAenderung::Inhalt);

@@ -1,0 +1,98 @@
+// Writes pictures to look at by eye: coordinate-system variants, the main window and the help
+// window. Not a test; scripts/bilder.sh builds and runs it.
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <cstdio>
+#include <string>
+
+#include "engine/KOS.h"
+#include "engine/UMatheBasisOp.h"
+#include "kos/UGrafik.h"
+#include "kos/U_KOS.h"
+#include "windows/UQdx.h"
+#include "windows/Unit2_Help.h"
+
+namespace {
+
+bool Speichern(const QImage& bild, const QString& ordner, const QString& name) {
+  const QString pfad = ordner + "/" + name;
+  if (bild.save(pfad, "PNG")) {
+    std::printf("%s\n", pfad.toLocal8Bit().constData());
+    return true;
+  }
+  std::fprintf(stderr, "nicht gespeichert: %s\n", pfad.toLocal8Bit().constData());
+  return false;
+}
+
+void Startwerte() {
+  KOS = TKOS{};
+  Stil_zuruecksetzen();
+  Zahlformat_zuruecksetzen();
+  Punktanzahl = 0;
+}
+
+bool Koordinatensysteme(const QString& ordner) {
+  struct Fall {
+    const char* datei;
+    int teilung;
+    TStiftstil stil;
+  };
+  bool ok = true;
+  for (const Fall f : {Fall{"kos_5mm.png", 2, TStiftstil::Durchgezogen},
+                       Fall{"kos_1mm.png", 10, TStiftstil::Durchgezogen},
+                       Fall{"kos_10mm.png", 1, TStiftstil::Gepunktet}}) {
+    Startwerte();
+    KOS.Rasterteilung = f.teilung;
+    KOS.Raster_Linienstil = f.stil;
+    TBild b;
+    KOS_zeichnen(b);
+    ok &= Speichern(b.Bild(), ordner, f.datei);
+  }
+  // Crowded and exponent labels.
+  for (long double s : {1000000.0L, 1e7L, 1e-7L, 0.12345678912L}) {
+    Startwerte();
+    KOS.xscl = KOS.yscl = s;
+    KOS.xli = KOS.yu = -8 * s;
+    KOS.xre = KOS.yo = 8 * s;
+    TBild b;
+    KOS_zeichnen(b);
+    ok &= Speichern(
+        b.Bild(), ordner,
+        QString::fromStdString("kos_skala_" + std::to_string(static_cast<double>(s)) + ".png"));
+  }
+  Startwerte();
+  return ok;
+}
+
+bool Fenster(const QString& ordner) {
+  TForm1 haupt;
+  haupt.show();
+  QApplication::processEvents();
+  bool ok = Speichern(haupt.grab().toImage(), ordner, "fenster.png");
+  TForm2 hilfe;
+  hilfe.show();
+  QApplication::processEvents();
+  ok &= Speichern(hilfe.grab().toImage(), ordner, "hilfe_oben.png");
+  if (auto* memo = hilfe.findChild<QPlainTextEdit*>(QStringLiteral("Memo1_Bedienung"))) {
+    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum() / 2);
+    QApplication::processEvents();
+    ok &= Speichern(hilfe.grab().toImage(), ordner, "hilfe_mitte.png");
+  }
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString ordner = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bilder");
+  if (!QDir().mkpath(ordner)) {
+    std::fprintf(stderr, "Ordner nicht angelegt: %s\n", ordner.toLocal8Bit().constData());
+    return 1;
+  }
+  const bool ok = Koordinatensysteme(ordner) && Fenster(ordner);
+  return ok ? 0 : 1;
+}
