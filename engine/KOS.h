@@ -8,8 +8,8 @@
 #include "platform/Typen.h"
 
 struct TKOS {
-  long double xli = -8, xre = 8;  // world x at the left / right picture edge
-  long double yu = -8, yo = 8;    // world y at the bottom / top picture edge
+  long double xli = -8, xre = 8;   // world x at the left / right picture edge
+  long double yu = -8, yo = 8;     // world y at the bottom / top picture edge
   long double xscl = 1, yscl = 1;  // tick spacing in world units
   int Bildbreite_cm = 16, Bildtiefe_cm = 16;
   int Bildrand_rechts = 640, Bildrand_unten = 640;  // last pixel column / row of the full area

@@ -444,7 +444,8 @@ void Achsenzahl_schreiben(TBild& bild, bool ist_x, int i, long double v, int C, 
     const bool schreiben = E <= 35 || (E >= 36 && E <= 80 && i % 2 == 0) ||
                            (E >= 81 && E <= 120 && i % 3 == 0) || (E > 120 && i % 4 == 0);
     if (!schreiben) return;
-    const std::string T = Zahl_zu_Text(false, Zahlformat.Gesamtstellen, Zahlformat.Nachkommastellen, v);
+    const std::string T =
+        Zahl_zu_Text(false, Zahlformat.Gesamtstellen, Zahlformat.Nachkommastellen, v);
     const int tw = bild.Textbreite(T);
     const int th = bild.Texthoehe(T);
     if (ist_x) {
@@ -629,10 +630,11 @@ void Punkte_zeichnen(TBild& bild) {
     if (Stil.Punkte_verbinden) {
       Linienstil_setzen(bild, Stil.Verbindungsfarbe, Stil.Verbindungsart);
       if (Stil.Verbindungsart < 4) {
-        Linie_zeichnen(bild, px, py, qx, qy, Stil.Verbindungsfarbe, bild.Stift.Breite, bild.Stift.Stil);
+        Linie_zeichnen(bild, px, py, qx, qy, Stil.Verbindungsfarbe, bild.Stift.Breite,
+                       bild.Stift.Stil);
       } else {
-        Pfeil_zeichnen(bild, px, py, qx, qy, Stil.Verbindungsfarbe, bild.Stift.Breite, Stil.Verbindungsfarbe,
-                       bild.Stift.Stil, Pinsel_voll, 15, 4);
+        Pfeil_zeichnen(bild, px, py, qx, qy, Stil.Verbindungsfarbe, bild.Stift.Breite,
+                       Stil.Verbindungsfarbe, bild.Stift.Stil, Pinsel_voll, 15, 4);
       }
     }
     px = qx;

@@ -13,15 +13,15 @@
 
 // The pen, brush and point settings the user picks in the style lists and colour panels.
 struct TStil {
-  int Linienart = 1;                                  // 0..5
-  int Linienbreite = 1;                               // pen width belonging to Linienart
+  int Linienart = 1;                                 // 0..5
+  int Linienbreite = 1;                              // pen width belonging to Linienart
   TStiftstil Linienstil = TStiftstil::Durchgezogen;  // dotted for kind 0
-  TFarbe Linienfarbe = 0xFF0000;                      // blue
-  int Flaechenfuellung = 5;                           // brush style 0..7
-  TFarbe Fuellfarbe = 0xFF00FF;                       // magenta
-  int Punkteart = 1;  // 0 circle, 1 disc, 2 upright cross, 3 diagonal cross, 4 square
-  int Punktradius = 3;          // 0..6
-  TFarbe Punktfarbe = 0x0000FF;  // red
+  TFarbe Linienfarbe = 0xFF0000;                     // blue
+  int Flaechenfuellung = 5;                          // brush style 0..7
+  TFarbe Fuellfarbe = 0xFF00FF;                      // magenta
+  int Punkteart = 1;              // 0 circle, 1 disc, 2 upright cross, 3 diagonal cross, 4 square
+  int Punktradius = 3;            // 0..6
+  TFarbe Punktfarbe = 0x0000FF;   // red
   bool Punkte_verbinden = false;  // join successive points of the point list
   TFarbe Verbindungsfarbe = 0xFF0000;
   int Verbindungsart = 1;  // line kind 0..5 of the joins

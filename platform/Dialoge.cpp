@@ -23,8 +23,16 @@ Zwischenablage* aktive_ablage = &leere_ablage;
 
 }  // namespace
 
-Dialoge& Dialog() { return *aktive_dialoge; }
-void Dialog_setzen(Dialoge* d) { aktive_dialoge = d ? d : &stille_dialoge; }
+Dialoge& Dialog() {
+  return *aktive_dialoge;
+}
+void Dialog_setzen(Dialoge* d) {
+  aktive_dialoge = d ? d : &stille_dialoge;
+}
 
-Zwischenablage& Ablage() { return *aktive_ablage; }
-void Ablage_setzen(Zwischenablage* z) { aktive_ablage = z ? z : &leere_ablage; }
+Zwischenablage& Ablage() {
+  return *aktive_ablage;
+}
+void Ablage_setzen(Zwischenablage* z) {
+  aktive_ablage = z ? z : &leere_ablage;
+}
