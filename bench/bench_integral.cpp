@@ -51,7 +51,7 @@ void BM_Integral(benchmark::State& state) {
 BENCHMARK(BM_Integral)
     ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2}, {6, 12}})
     ->ArgNames({"verfahren", "term", "d"})
-    ->Unit(benchmark::kMillisecond)
+    ->Unit(benchmark::kMicrosecond)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
