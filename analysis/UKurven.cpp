@@ -19,6 +19,7 @@ constexpr long kSchritte_hoechstens = 200000;
 constexpr int kSimpson_Tiefe = 10;
 constexpr TFarbe kWeiss = 0xFFFFFF;
 
+// Draws the members of one curve; the term is compiled once for all their samples.
 class TKurvenlauf {
  public:
   TKurvenlauf(TBild& bild, const std::string& term, int art, int modus, long double a,
@@ -92,11 +93,8 @@ class TKurvenlauf {
         bool mit_radius = false;
         return Kruemmung_berechnen(term_, t_, x, 1e-5L, r, mit_radius, xm, ym, ok);
       }
-      default: {
-        const long double y = Term_auswerten(term_, x, t_);
-        ok = !Fehler;
-        return y;
-      }
+      default:
+        return term_.Auswerten(x, t_, ok);
     }
   }
 
@@ -125,10 +123,10 @@ class TKurvenlauf {
 
   // The integrand at x; where it is undefined, once more a hair's breadth towards mitte.
   bool Integrand(long double x, long double mitte, long double& y) {
-    y = Term_auswerten(term_, x, t_);
+    y = term_.Wert(x, t_);
     if (!Fehler && std::isfinite(y)) return true;
     if (x == mitte) return false;
-    y = Term_auswerten(term_, x + (mitte - x) * 1e-6L, t_);
+    y = term_.Wert(x + (mitte - x) * 1e-6L, t_);
     return !Fehler && std::isfinite(y);
   }
 
@@ -201,7 +199,7 @@ class TKurvenlauf {
   }
 
   TBild& bild_;
-  const std::string& term_;
+  TTerm term_;
   int art_;
   int modus_;
   long double a_, dx_;

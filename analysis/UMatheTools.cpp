@@ -24,8 +24,8 @@ constexpr int kTiefe_hoechstens = 60;
 constexpr long kAbfrage_ab_Punkten = 6400;
 
 // One function value; false when it is undefined.
-bool Wert(const std::string& term, long double t, long double x, long double& y) {
-  y = Term_auswerten(term, x, t);
+bool Wert(TTerm& term, long double t, long double x, long double& y) {
+  y = term.Wert(x, t);
   return !Fehler;
 }
 
@@ -41,8 +41,8 @@ bool Endlich(long double v) {
 }
 
 // Derivative of the given order; the three share the side rules and differ in their stencils.
-long double Ableitung(int ordnung, const std::string& term, long double t, long double x,
-                      long double h, bool& ok) {
+long double Ableitung(int ordnung, TTerm& term, long double t, long double x, long double h,
+                      bool& ok) {
   ok = false;
   auto y_an = [&](int k, long double& y) { return Wert(term, t, x + k * h, y); };
   long double y0 = 0;
@@ -114,7 +114,7 @@ int Grenzen_ordnen(long double a, long double b, long double& lo, long double& h
 }
 
 // Sum of f at n points start, start + h, ... (abscissae by repeated addition).
-bool Punktsumme(const std::string& term, long double t, long double start, long double h, long n,
+bool Punktsumme(TTerm& term, long double t, long double start, long double h, long n,
                 long double& summe) {
   summe = 0;
   long double x = start;
@@ -164,7 +164,7 @@ long double Verdoppeln(long start_n, long double vorher, long double eps, int vo
 // ---- Gauss-Kronrod ---------------------------------------------------------------------------
 
 struct TGauss_Kronrod {
-  const std::string& term;
+  TTerm& term;
   long double t;
   long double tau;
   long double g = 1 / std::sqrt(3.0L);
@@ -220,23 +220,20 @@ bool Ist_kleiner(long double p, long double q) {
   return q - p > 1E-12L;
 }
 
-long double Ableitung_1(const std::string& term, long double t, long double x, long double h,
-                        bool& ok) {
+long double Ableitung_1(TTerm& term, long double t, long double x, long double h, bool& ok) {
   return Ableitung(1, term, t, x, h, ok);
 }
 
-long double Ableitung_2(const std::string& term, long double t, long double x, long double h,
-                        bool& ok) {
+long double Ableitung_2(TTerm& term, long double t, long double x, long double h, bool& ok) {
   return Ableitung(2, term, t, x, h, ok);
 }
 
-long double Ableitung_3(const std::string& term, long double t, long double x, long double h,
-                        bool& ok) {
+long double Ableitung_3(TTerm& term, long double t, long double x, long double h, bool& ok) {
   return Ableitung(3, term, t, x, h, ok);
 }
 
-long double Tangente_berechnen(const std::string& term, long double t, long double x0,
-                               long double& n, long double& y0, bool& ok) {
+long double Tangente_berechnen(TTerm& term, long double t, long double x0, long double& n,
+                               long double& y0, bool& ok) {
   ok = false;
   if (!Wert(term, t, x0, y0)) return 0;
   const long double m = Ableitung_1(term, t, x0, 5E-8L, ok);
@@ -246,14 +243,13 @@ long double Tangente_berechnen(const std::string& term, long double t, long doub
   return m;
 }
 
-long double Tangente_Kurve_berechnen(const std::string& x_term, const std::string& y_term,
-                                     long double t0, long double x, long double& n, long double& x0,
-                                     long double& y0, bool& ok) {
+long double Tangente_Kurve_berechnen(TTerm& x_term, TTerm& y_term, long double t0, long double x,
+                                     long double& n, long double& x0, long double& y0, bool& ok) {
   ok = false;
   constexpr long double schritt = 1E-7L;
   // In curve terms x is the family value and t the curve parameter.
-  auto kurve = [&](const std::string& term, long double t, long double& v) {
-    v = Term_auswerten(term, x, t);
+  auto kurve = [&](TTerm& term, long double t, long double& v) {
+    v = term.Wert(x, t);
     return !Fehler;
   };
   long double xs = 0, ys = 0;
@@ -268,9 +264,9 @@ long double Tangente_Kurve_berechnen(const std::string& x_term, const std::strin
   return m;
 }
 
-long double Kruemmung_berechnen(const std::string& term, long double t, long double x,
-                                long double h, long double& r, bool& mit_radius, long double& xm,
-                                long double& ym, bool& ok) {
+long double Kruemmung_berechnen(TTerm& term, long double t, long double x, long double h,
+                                long double& r, bool& mit_radius, long double& xm, long double& ym,
+                                bool& ok) {
   ok = false;
   mit_radius = false;
   long double y = 0;
@@ -293,7 +289,7 @@ long double Kruemmung_berechnen(const std::string& term, long double t, long dou
   return k;
 }
 
-long double Integral_Trapez(const std::string& term, long double t, long double a, long double b,
+long double Integral_Trapez(TTerm& term, long double t, long double a, long double b,
                             long double eps, bool& ok) {
   if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
@@ -311,8 +307,8 @@ long double Integral_Trapez(const std::string& term, long double t, long double 
   return Verdoppeln(100, E, eps, vorzeichen, durchgang, ok);
 }
 
-long double Integral_Mittelpunkt(const std::string& term, long double t, long double a,
-                                 long double b, long double eps, bool& ok) {
+long double Integral_Mittelpunkt(TTerm& term, long double t, long double a, long double b,
+                                 long double eps, bool& ok) {
   if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
@@ -326,7 +322,7 @@ long double Integral_Mittelpunkt(const std::string& term, long double t, long do
   return Verdoppeln(100, 0, eps, vorzeichen, durchgang, ok);
 }
 
-long double Integral_Simpson(const std::string& term, long double t, long double a, long double b,
+long double Integral_Simpson(TTerm& term, long double t, long double a, long double b,
                              long double eps, bool& ok) {
   if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
@@ -350,8 +346,8 @@ long double Integral_Simpson(const std::string& term, long double t, long double
   return Verdoppeln(1, 0, eps, vorzeichen, durchgang, ok);
 }
 
-long double Integral_Gauss_Kronrod(const std::string& term, long double t, long double a,
-                                   long double b, long double eps, bool& ok) {
+long double Integral_Gauss_Kronrod(TTerm& term, long double t, long double a, long double b,
+                                   long double eps, bool& ok) {
   if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
@@ -365,7 +361,7 @@ long double Integral_Gauss_Kronrod(const std::string& term, long double t, long 
   return vorzeichen * I;
 }
 
-long double Trapezsumme(const std::string& term, long double t, long double unten, long double oben,
+long double Trapezsumme(TTerm& term, long double t, long double unten, long double oben,
                         long double h, bool& ok) {
   ok = false;
   const long double anzahl = std::round((oben - unten) / h);
@@ -379,7 +375,7 @@ long double Trapezsumme(const std::string& term, long double t, long double unte
   return T;
 }
 
-long double Romberg_Schema(const std::string& term, long double t, long double a, long double b,
+long double Romberg_Schema(TTerm& term, long double t, long double a, long double b,
                            long double eps, bool zeigen, Tabelle& tabelle, bool fix, int G, int N,
                            bool& ok) {
   if (Leeres_Intervall(a, b, ok)) return 0;
@@ -418,8 +414,8 @@ long double Romberg_Schema(const std::string& term, long double t, long double a
   return vorzeichen * R[kStufen - 1][0];
 }
 
-long double Bogenlaenge_berechnen(const std::string& term, long double t, long double a,
-                                  long double b, long double eps, bool& ok) {
+long double Bogenlaenge_berechnen(TTerm& term, long double t, long double a, long double b,
+                                  long double eps, bool& ok) {
   if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
@@ -455,17 +451,17 @@ long double Bogenlaenge_berechnen(const std::string& term, long double t, long d
   }
 }
 
-long double Min_Max_Stelle(const std::string& term, long double t, long double a, long double b,
-                           int n, long double& x_max) {
+long double Min_Max_Stelle(TTerm& term, long double t, long double a, long double b, int n,
+                           long double& x_max) {
   long double x_min = a;
   x_max = a;
   if (n <= 0) return a;
   const long double schritt = (b - a) / n;
-  long double y_min = Term_auswerten(term, a, t);
+  long double y_min = term.Wert(a, t);
   long double y_max = y_min;
   for (int i = 1; i <= n; ++i) {
     const long double x = a + i * schritt;
-    const long double y = Term_auswerten(term, x, t);
+    const long double y = term.Wert(x, t);
     if (Ist_kleiner(y, y_min)) {
       x_min = x;
       y_min = y;
@@ -478,7 +474,7 @@ long double Min_Max_Stelle(const std::string& term, long double t, long double a
   return x_min;
 }
 
-long double Newton_Verfahren(const std::string& term, long double t, long double x0, bool verfolgen,
+long double Newton_Verfahren(TTerm& term, long double t, long double x0, bool verfolgen,
                              Tabelle& tabelle, bool fix, int G, int N, bool& ok) {
   ok = false;
   Tabelle::Sammler sammler(tabelle);
@@ -509,4 +505,99 @@ long double Newton_Verfahren(const std::string& term, long double t, long double
   ok = true;
   zelle(2, i + 2, " (Lösung)");
   return x;
+}
+
+// ---- The same on a term text, compiled once per call ----------------------------------------
+
+long double Ableitung_1(const std::string& term, long double t, long double x, long double h,
+                        bool& ok) {
+  TTerm f(term);
+  return Ableitung_1(f, t, x, h, ok);
+}
+
+long double Ableitung_2(const std::string& term, long double t, long double x, long double h,
+                        bool& ok) {
+  TTerm f(term);
+  return Ableitung_2(f, t, x, h, ok);
+}
+
+long double Ableitung_3(const std::string& term, long double t, long double x, long double h,
+                        bool& ok) {
+  TTerm f(term);
+  return Ableitung_3(f, t, x, h, ok);
+}
+
+long double Tangente_berechnen(const std::string& term, long double t, long double x0,
+                               long double& n, long double& y0, bool& ok) {
+  TTerm f(term);
+  return Tangente_berechnen(f, t, x0, n, y0, ok);
+}
+
+long double Tangente_Kurve_berechnen(const std::string& x_term, const std::string& y_term,
+                                     long double t0, long double x, long double& n, long double& x0,
+                                     long double& y0, bool& ok) {
+  TTerm X(x_term), Y(y_term);
+  return Tangente_Kurve_berechnen(X, Y, t0, x, n, x0, y0, ok);
+}
+
+long double Kruemmung_berechnen(const std::string& term, long double t, long double x,
+                                long double h, long double& r, bool& mit_radius, long double& xm,
+                                long double& ym, bool& ok) {
+  TTerm f(term);
+  return Kruemmung_berechnen(f, t, x, h, r, mit_radius, xm, ym, ok);
+}
+
+long double Integral_Trapez(const std::string& term, long double t, long double a, long double b,
+                            long double eps, bool& ok) {
+  TTerm f(term);
+  return Integral_Trapez(f, t, a, b, eps, ok);
+}
+
+long double Integral_Mittelpunkt(const std::string& term, long double t, long double a,
+                                 long double b, long double eps, bool& ok) {
+  TTerm f(term);
+  return Integral_Mittelpunkt(f, t, a, b, eps, ok);
+}
+
+long double Integral_Simpson(const std::string& term, long double t, long double a, long double b,
+                             long double eps, bool& ok) {
+  TTerm f(term);
+  return Integral_Simpson(f, t, a, b, eps, ok);
+}
+
+long double Integral_Gauss_Kronrod(const std::string& term, long double t, long double a,
+                                   long double b, long double eps, bool& ok) {
+  TTerm f(term);
+  return Integral_Gauss_Kronrod(f, t, a, b, eps, ok);
+}
+
+long double Trapezsumme(const std::string& term, long double t, long double unten, long double oben,
+                        long double h, bool& ok) {
+  TTerm f(term);
+  return Trapezsumme(f, t, unten, oben, h, ok);
+}
+
+long double Romberg_Schema(const std::string& term, long double t, long double a, long double b,
+                           long double eps, bool zeigen, Tabelle& tabelle, bool fix, int G, int N,
+                           bool& ok) {
+  TTerm f(term);
+  return Romberg_Schema(f, t, a, b, eps, zeigen, tabelle, fix, G, N, ok);
+}
+
+long double Bogenlaenge_berechnen(const std::string& term, long double t, long double a,
+                                  long double b, long double eps, bool& ok) {
+  TTerm f(term);
+  return Bogenlaenge_berechnen(f, t, a, b, eps, ok);
+}
+
+long double Min_Max_Stelle(const std::string& term, long double t, long double a, long double b,
+                           int n, long double& x_max) {
+  TTerm f(term);
+  return Min_Max_Stelle(f, t, a, b, n, x_max);
+}
+
+long double Newton_Verfahren(const std::string& term, long double t, long double x0, bool verfolgen,
+                             Tabelle& tabelle, bool fix, int G, int N, bool& ok) {
+  TTerm f(term);
+  return Newton_Verfahren(f, t, x0, verfolgen, tabelle, fix, G, N, ok);
 }

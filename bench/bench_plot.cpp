@@ -24,7 +24,7 @@ void BM_Startbild(benchmark::State& state) {
 }
 BENCHMARK(BM_Startbild)->Unit(benchmark::kMillisecond);
 
-// Seven members of the family with f, f', f'' and the integral function F.
+// Seven members of the family with f, f', f'', f''' and the integral function F.
 void BM_Schar_mit_Ableitungen_und_F(benchmark::State& state) {
   KOS = TKOS{};
   TBild bild(641, 641);
@@ -35,6 +35,7 @@ void BM_Schar_mit_Ableitungen_und_F(benchmark::State& state) {
     Kurve_zeichnen(bild, kF, 0xFF0000, 1, Modus_Funktion, -8, 8, s);
     Kurve_zeichnen(bild, kF, 0x0000FF, 1, Modus_Ableitung_1, -8, 8, s);
     Kurve_zeichnen(bild, kF, 0x008000, 1, Modus_Ableitung_2, -8, 8, s);
+    Kurve_zeichnen(bild, kF, 0x008080, 1, Modus_Ableitung_3, -8, 8, s);
     Kurve_zeichnen(bild, kF, 0x800080, 1, Modus_Integralfunktion, -8, 8, s);
     benchmark::DoNotOptimize(bild.Bild().constBits());
   }

@@ -247,6 +247,30 @@ TEST_F(Kurven, ScharMitSiebenGliedernInDenFarbenDerTabelle) {
   EXPECT_EQ(bild.Pixel(100, 224), kWeiss);
 }
 
+// One compiled term draws all members: each derived curve follows its own t. Every case is the
+// horizontal line y = t (or, for F, passes y = t at x = 1), so member i lies in row 280 - 8 i.
+TEST_F(Kurven, ScharDerAbgeleitetenKurvenFolgtT) {
+  const struct {
+    const char* term;
+    int modus;
+    int spalte;
+  } faelle[] = {
+      {"t*x", Modus_Ableitung_1, 100},
+      {"t*x^2/2", Modus_Ableitung_2, 100},
+      {"t*x^3/6", Modus_Ableitung_3, 100},
+      {"t", Modus_Integralfunktion, 360},  // F = t x
+  };
+  const TFarbe farben[7] = {0x000000, 0x0000FF, 0xFF0000, 0x008000, 0x000080, 0xFFFF00, 0x800000};
+  TScharwerte s;
+  s.alle_t = true;
+  for (const auto& f : faelle) {
+    Bild_leeren(bild, kWeiss);
+    Zeichnen(f.term, f.modus, s);
+    for (int i = 0; i < 7; ++i)
+      EXPECT_EQ(bild.Pixel(f.spalte, 280 - 8 * i), farben[i]) << f.term << " Glied " << i;
+  }
+}
+
 TEST_F(Kurven, ScharOhneParameterBehaeltDieEigeneFarbe) {
   TScharwerte s;
   s.alle_t = true;

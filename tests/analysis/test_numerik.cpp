@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/UMatheTools.h"
+#include "engine/UFunktionsParser.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 
@@ -497,6 +498,73 @@ TEST(Newton, ohne_Spur_bleibt_die_Tabelle_leer_und_t_wird_durchgereicht) {
   for (int zeile = 1; zeile <= 10; ++zeile) {
     EXPECT_EQ(tabelle.Zelle(1, zeile), "");
     EXPECT_EQ(tabelle.Zelle(2, zeile), "");
+  }
+}
+
+// ---- one compiled term for many computations -------------------------------------------------
+
+// A loop compiles its term once and runs it for every family value; each value must still reach
+// the term as t.
+TEST(Uebersetzter_Term, jeder_Scharwert_kommt_an) {
+  TTerm integrand("t*x^2"), quadrat("x^2-t"), parabel("(x-t)^2");
+  Tabelle tabelle;
+  for (const long double t : {-1.0L, 0.5L, 2.0L, 4.0L}) {
+    bool ok = false;
+    EXPECT_NEAR(D(Integral_Gauss_Kronrod(integrand, t, 0, 3, 1E-10L, ok)), D(9 * t), 1E-9) << D(t);
+    EXPECT_TRUE(ok);
+    EXPECT_NEAR(D(Ableitung_1(integrand, t, 1, 1E-5L, ok)), D(2 * t), 1E-8) << D(t);
+    EXPECT_TRUE(ok);
+    long double x_max = 0;
+    EXPECT_NEAR(D(Min_Max_Stelle(parabel, t, -2, 6, 80, x_max)), D(t), 1E-12) << D(t);
+    if (t > 0) {
+      EXPECT_NEAR(D(Newton_Verfahren(quadrat, t, 1, false, tabelle, false, 9, 6, ok)),
+                  D(std::sqrt(t)), 1E-14);
+      EXPECT_TRUE(ok) << D(t);
+    }
+  }
+}
+
+// The overload on the compiled term is the text version without the compiling: the same bits,
+// the same ok and the same fault text, on success and on failure alike.
+struct Beide {
+  const char* name;
+  long double (*uebersetzt)(TTerm&, bool&);
+  long double (*text)(const std::string&, bool&);
+};
+
+// One call written once, taken as both kinds of term.
+template <class Aufruf>
+Beide beide(const char* name, Aufruf aufruf) {
+  return {name, aufruf, aufruf};
+}
+
+TEST(Uebersetzter_Term, gleiche_Ergebnisse_wie_der_Text) {
+  const Beide faelle[] = {
+      beide("f'", [](auto& f, bool& ok) { return Ableitung_1(f, 2, 0.7L, 1E-7L, ok); }),
+      beide("f''", [](auto& f, bool& ok) { return Ableitung_2(f, 2, 0.7L, 1E-5L, ok); }),
+      beide("f'''", [](auto& f, bool& ok) { return Ableitung_3(f, 2, 0.7L, 1E-3L, ok); }),
+      beide("Trapez", [](auto& f, bool& ok) { return Integral_Trapez(f, 2, 0.1L, 2, 1E-6L, ok); }),
+      beide("Mittelpunkt",
+            [](auto& f, bool& ok) { return Integral_Mittelpunkt(f, 2, 0.1L, 2, 1E-6L, ok); }),
+      beide("Simpson",
+            [](auto& f, bool& ok) { return Integral_Simpson(f, 2, 0.1L, 2, 1E-9L, ok); }),
+      beide("Gauss-Kronrod",
+            [](auto& f, bool& ok) { return Integral_Gauss_Kronrod(f, 2, 2, 0.1L, 1E-9L, ok); }),
+      beide("Trapezsumme", [](auto& f, bool& ok) { return Trapezsumme(f, 2, 0.1L, 2, 0.01L, ok); }),
+  };
+  for (const char* term : {"t*sin(x)+w(x)", "abs(x-0.7)", "ln(x-1)", "x+"}) {
+    for (const auto& fall : faelle) {
+      TTerm f(term);
+      Fehlertext.clear();
+      bool ok_u = false, ok_t = true;
+      const long double u = fall.uebersetzt(f, ok_u);
+      const std::string fehlertext_u = Fehlertext;
+      Fehlertext.clear();
+      const long double v = fall.text(term, ok_t);
+      EXPECT_EQ(u, v) << fall.name << " " << term;
+      EXPECT_EQ(ok_u, ok_t) << fall.name << " " << term;
+      EXPECT_EQ(fehlertext_u, Fehlertext) << fall.name << " " << term;
+    }
   }
 }
 
