@@ -509,95 +509,108 @@ long double Newton_Verfahren(TTerm& term, long double t, long double x0, bool ve
 
 // ---- The same on a term text, compiled once per call ----------------------------------------
 
+namespace {
+
+// A tool asks for one result after another on the same text: the last compiled form is reused.
+// The copy shares it, so a nested call on another text cannot change a term in use.
+TTerm Uebersetzt(const std::string& term) {
+  static TTerm letzter;
+  if (letzter.Text() != term) letzter = TTerm(term);
+  return letzter;
+}
+
+}  // namespace
+
 long double Ableitung_1(const std::string& term, long double t, long double x, long double h,
                         bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Ableitung_1(f, t, x, h, ok);
 }
 
 long double Ableitung_2(const std::string& term, long double t, long double x, long double h,
                         bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Ableitung_2(f, t, x, h, ok);
 }
 
 long double Ableitung_3(const std::string& term, long double t, long double x, long double h,
                         bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Ableitung_3(f, t, x, h, ok);
 }
 
 long double Tangente_berechnen(const std::string& term, long double t, long double x0,
                                long double& n, long double& y0, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Tangente_berechnen(f, t, x0, n, y0, ok);
 }
 
 long double Tangente_Kurve_berechnen(const std::string& x_term, const std::string& y_term,
                                      long double t0, long double x, long double& n, long double& x0,
                                      long double& y0, bool& ok) {
-  TTerm X(x_term), Y(y_term);
+  TTerm X = Uebersetzt(x_term);
+  TTerm Y(y_term);
   return Tangente_Kurve_berechnen(X, Y, t0, x, n, x0, y0, ok);
 }
 
 long double Kruemmung_berechnen(const std::string& term, long double t, long double x,
                                 long double h, long double& r, bool& mit_radius, long double& xm,
                                 long double& ym, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Kruemmung_berechnen(f, t, x, h, r, mit_radius, xm, ym, ok);
 }
 
 long double Integral_Trapez(const std::string& term, long double t, long double a, long double b,
                             long double eps, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Integral_Trapez(f, t, a, b, eps, ok);
 }
 
 long double Integral_Mittelpunkt(const std::string& term, long double t, long double a,
                                  long double b, long double eps, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Integral_Mittelpunkt(f, t, a, b, eps, ok);
 }
 
 long double Integral_Simpson(const std::string& term, long double t, long double a, long double b,
                              long double eps, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Integral_Simpson(f, t, a, b, eps, ok);
 }
 
 long double Integral_Gauss_Kronrod(const std::string& term, long double t, long double a,
                                    long double b, long double eps, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Integral_Gauss_Kronrod(f, t, a, b, eps, ok);
 }
 
 long double Trapezsumme(const std::string& term, long double t, long double unten, long double oben,
                         long double h, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Trapezsumme(f, t, unten, oben, h, ok);
 }
 
 long double Romberg_Schema(const std::string& term, long double t, long double a, long double b,
                            long double eps, bool zeigen, Tabelle& tabelle, bool fix, int G, int N,
                            bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Romberg_Schema(f, t, a, b, eps, zeigen, tabelle, fix, G, N, ok);
 }
 
 long double Bogenlaenge_berechnen(const std::string& term, long double t, long double a,
                                   long double b, long double eps, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Bogenlaenge_berechnen(f, t, a, b, eps, ok);
 }
 
 long double Min_Max_Stelle(const std::string& term, long double t, long double a, long double b,
                            int n, long double& x_max) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Min_Max_Stelle(f, t, a, b, n, x_max);
 }
 
 long double Newton_Verfahren(const std::string& term, long double t, long double x0, bool verfolgen,
                              Tabelle& tabelle, bool fix, int G, int N, bool& ok) {
-  TTerm f(term);
+  TTerm f = Uebersetzt(term);
   return Newton_Verfahren(f, t, x0, verfolgen, tabelle, fix, G, N, ok);
 }
