@@ -76,7 +76,7 @@ void TForm1::Neu_zeichnen() {
 
 void TForm1::Standard_Werte_einstellen() {
   Standardwerte_einstellen(*this);
-  Schrift_zeigen("Edit_Text_in_Grafik", Werkbank_Textschrift());
+  Schrift_zeigen("Edit_Text_in_Grafik", Werkbank.Textschrift);
   if (QLineEdit* e = Feld("Edit_Text_in_Grafik"))
     e->resize(Werkbank.Textfeld_Breite, Werkbank.Textfeld_Hoehe);
   Tabelle_vorbereiten();

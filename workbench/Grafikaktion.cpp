@@ -20,16 +20,14 @@ int Schriftstil(const TSchrift& s) {
 void Text_platzieren(Anzeige& a, int X, int Y) {
   TBild* bild = a.Bild("Image1");
   if (!bild) return;
-  const TSchrift s = Werkbank_Textschrift();
+  const TSchrift& s = Werkbank.Textschrift;
   Text_schreiben(*bild, X, Y, Werkbank.Grafiktext, s.Name, s.Groesse, Pinsel_leer, Schriftstil(s),
                  s.Farbe);
 }
 
 void Schrift_auswaehlen(Anzeige& a) {
-  TSchrift s = Werkbank_Textschrift();
-  Dialog().Schrift_waehlen(s);
-  Werkbank_Textschrift_setzen(s);
-  a.Schrift_zeigen("Edit_Text_in_Grafik", s);
+  Dialog().Schrift_waehlen(Werkbank.Textschrift);
+  a.Schrift_zeigen("Edit_Text_in_Grafik", Werkbank.Textschrift);
 }
 
 void Grafik_speichern(Anzeige& a) {

@@ -9,28 +9,6 @@ void Werkbank_zuruecksetzen() {
   Werkbank = Werkbank_Zustand{};
 }
 
-TSchrift Werkbank_Textschrift() {
-  TSchrift s;
-  s.Name = Werkbank.Textschrift;
-  s.Groesse = Werkbank.Textgroesse;
-  s.fett = Werkbank.Text_fett;
-  s.kursiv = Werkbank.Text_kursiv;
-  s.unterstrichen = Werkbank.Text_unterstrichen;
-  s.durchgestrichen = Werkbank.Text_durchgestrichen;
-  s.Farbe = Werkbank.Textfarbe;
-  return s;
-}
-
-void Werkbank_Textschrift_setzen(const TSchrift& s) {
-  Werkbank.Textschrift = s.Name;
-  Werkbank.Textgroesse = s.Groesse;
-  Werkbank.Text_fett = s.fett;
-  Werkbank.Text_kursiv = s.kursiv;
-  Werkbank.Text_unterstrichen = s.unterstrichen;
-  Werkbank.Text_durchgestrichen = s.durchgestrichen;
-  Werkbank.Textfarbe = s.Farbe;
-}
-
 std::map<std::string, std::string, std::less<>> Startfeldtexte() {
   std::map<std::string, std::string, std::less<>> texte;
   for (const TStartwert& s : Startwerte())

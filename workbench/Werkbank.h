@@ -94,11 +94,7 @@ struct Werkbank_Zustand {
   int Plotnummer = Starteintrag("ComboBox_DiagrPlotNr") + kPlotnummer_ab;
   // Text for the picture.
   std::string Grafiktext = Starttext("Edit_Text_in_Grafik");
-  TFarbe Textfarbe = 0xFF0000;
-  std::string Textschrift = "Arial";
-  int Textgroesse = 10;
-  bool Text_fett = false, Text_kursiv = false, Text_unterstrichen = false,
-       Text_durchgestrichen = false;
+  TSchrift Textschrift{.Name = "Arial", .Groesse = 10, .Farbe = 0xFF0000};  // blue
   int Text_Pinselstil = 0;  // solid: the text box blanks what lies below it
   int Textfeld_Breite = 200, Textfeld_Hoehe = 20;
   // Switches of the curves and modes (mirrors of the check boxes).
@@ -125,10 +121,6 @@ extern Werkbank_Zustand Werkbank;
 
 // Back to the start values (the record as freshly constructed).
 void Werkbank_zuruecksetzen();
-
-// The font of the text for the picture, as the record keeps it in single fields.
-TSchrift Werkbank_Textschrift();
-void Werkbank_Textschrift_setzen(const TSchrift& s);
 
 // A whole number as the integer fields take it: optional blanks and sign, decimal digits, or "$"
 // and hexadecimal digits. false for anything else (empty, letters, out of range).

@@ -98,12 +98,12 @@ TEST_F(Exportfenster, SchriftauswahlMitVorschau) {
   neu.Farbe = 0x0000FF;
   d.antworten_schrift.push_back(neu);
   form->SpeedButton_FontAuswahlClick();
-  EXPECT_EQ(Werkbank.Textschrift, "Courier New");
-  EXPECT_EQ(Werkbank.Textgroesse, 14);
-  EXPECT_TRUE(Werkbank.Text_fett);
-  EXPECT_TRUE(Werkbank.Text_kursiv);
-  EXPECT_FALSE(Werkbank.Text_unterstrichen);
-  EXPECT_EQ(Werkbank.Textfarbe, 0x0000FFu);
+  EXPECT_EQ(Werkbank.Textschrift.Name, "Courier New");
+  EXPECT_EQ(Werkbank.Textschrift.Groesse, 14);
+  EXPECT_TRUE(Werkbank.Textschrift.fett);
+  EXPECT_TRUE(Werkbank.Textschrift.kursiv);
+  EXPECT_FALSE(Werkbank.Textschrift.unterstrichen);
+  EXPECT_EQ(Werkbank.Textschrift.Farbe, 0x0000FFu);
   const QFont f = form->Feld("Edit_Text_in_Grafik")->font();
   EXPECT_EQ(f.pixelSize(), 19);  // 14 pt at 96 dots per inch, as in the picture
   EXPECT_EQ(f.family(), QStringLiteral("Liberation Mono"));
@@ -119,9 +119,9 @@ TEST_F(Exportfenster, SchriftauswahlMitVorschau) {
   EXPECT_GT(rot, 40);
   // Cancelled: the settings stay as they are.
   form->SpeedButton_FontAuswahlClick();
-  EXPECT_EQ(Werkbank.Textschrift, "Courier New");
-  EXPECT_EQ(Werkbank.Textgroesse, 14);
-  EXPECT_EQ(Werkbank.Textfarbe, 0x0000FFu);
+  EXPECT_EQ(Werkbank.Textschrift.Name, "Courier New");
+  EXPECT_EQ(Werkbank.Textschrift.Groesse, 14);
+  EXPECT_EQ(Werkbank.Textschrift.Farbe, 0x0000FFu);
 }
 
 TEST_F(Exportfenster, SpeichernAlsBitmapUndPng) {

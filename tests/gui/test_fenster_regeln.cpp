@@ -136,8 +136,8 @@ TEST(Werkbank, Ruecksetzen_bringt_die_Startwerte) {
   EXPECT_EQ(Werkbank.Iterationstiefe, 500);
   EXPECT_FALSE(Werkbank.Kurve_zeichnen[Kurve_g]);
   EXPECT_EQ(Werkbank.Grafiktext, "P(6/4)");
-  EXPECT_EQ(Werkbank.Textfarbe, 0xFF0000u);
-  EXPECT_EQ(Werkbank.Textgroesse, 10);
+  EXPECT_EQ(Werkbank.Textschrift.Farbe, 0xFF0000u);
+  EXPECT_EQ(Werkbank.Textschrift.Groesse, 10);
   EXPECT_EQ(Werkbank.Textfeld_Breite, 200);
   EXPECT_EQ(Werkbank.Integrationsmethode, 3);
   EXPECT_EQ(Werkbank.Plotnummer, 1);
