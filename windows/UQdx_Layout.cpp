@@ -249,13 +249,13 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Label("Label_yParam", "GroupBox_Parameterkurven", 6, 75, 36, "y(t) ="),
     {"Edit_yParam", A::Feld, "GroupBox_Parameterkurven", 44, 72, 165, 19, "", "", "", F::Term, 0},
     Label("Label_Param_k1", "GroupBox_Parameterkurven", 6, 94, 14, "t:"),
-    {"Edit_Param_k1", A::Feld, "GroupBox_Parameterkurven", 20, 91, 44, 19, "0",
+    {"Edit_Param_k1", A::Feld, "GroupBox_Parameterkurven", 20, 91, 44, 19, "",
      "Kurvenparameter t von", "", F::Zahl, 0},
     Label("Label_Param_k2", "GroupBox_Parameterkurven", 68, 94, 18, "bis"),
-    {"Edit_Param_k2", A::Feld, "GroupBox_Parameterkurven", 88, 91, 44, 19, "2pi",
+    {"Edit_Param_k2", A::Feld, "GroupBox_Parameterkurven", 88, 91, 44, 19, "",
      "Kurvenparameter t bis", "", F::Zahl, 0},
     Label("Label_delta_Phi", "GroupBox_Parameterkurven", 136, 94, 18, "\u0394t"),
-    {"Edit_delta_Phi", A::Feld, "GroupBox_Parameterkurven", 155, 91, 54, 19, "pi/720",
+    {"Edit_delta_Phi", A::Feld, "GroupBox_Parameterkurven", 155, 91, 54, 19, "",
      "Schrittweite des Kurvenparameters", "", F::Zahl, 0},
 
     // ---- sequences ------------------------------------------------------------------------------
