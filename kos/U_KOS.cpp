@@ -35,7 +35,9 @@ int Pixel_runden(long double p) {
   if (std::isnan(p)) return -kPixelGrenze;
   if (p > kPixelGrenze) return kPixelGrenze;
   if (p < -kPixelGrenze) return -kPixelGrenze;
-  return static_cast<int>(std::nearbyint(p));  // default rounding: halves to even
+  // The default rounding mode rounds halves to even; rint keeps it without saving and restoring
+  // the floating-point environment on every pixel, as nearbyint does.
+  return static_cast<int>(std::rint(p));
 }
 
 int Schriftstil(bool fett) {
