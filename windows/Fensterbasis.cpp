@@ -114,27 +114,41 @@ int TFensterbasis::Eintrag(const char* liste) const {
 
 // ---- Anzeige ---------------------------------------------------------------------------------
 
+// An action naming a control the window does not have is a fault of the program; it is reported
+// in the log (and made to fail in the tests) instead of passing unnoticed.
+bool TFensterbasis::Vorhanden(const char* name) const {
+  if (elemente_.contains(QString::fromLatin1(name))) return true;
+  qWarning("Kein Element %s in %s", name, qPrintable(objectName()));
+  return false;
+}
+
 void TFensterbasis::Text_zeigen(const char* name, const std::string& text) {
+  if (!Vorhanden(name)) return;
   Text_setzen(name, text);
 }
 
 void TFensterbasis::Haken_zeigen(const char* name, bool an) {
+  if (!Vorhanden(name)) return;
   Haken_setzen(name, an);
 }
 
 void TFensterbasis::Eintrag_zeigen(const char* liste, int eintrag) {
+  if (!Vorhanden(liste)) return;
   if (QComboBox* c = Liste(liste); c && c->currentIndex() != eintrag) c->setCurrentIndex(eintrag);
 }
 
 void TFensterbasis::Freigabe_zeigen(const char* name, bool an) {
+  if (!Vorhanden(name)) return;
   if (QWidget* w = Element(name)) w->setEnabled(an);
 }
 
 void TFensterbasis::Hinweis_zeigen(const char* name, const std::string& text) {
+  if (!Vorhanden(name)) return;
   if (QWidget* w = Element(name)) w->setToolTip(QString::fromStdString(text));
 }
 
 void TFensterbasis::Farbe_zeigen(const char* name, TFarbe farbe) {
+  if (!Vorhanden(name)) return;
   QWidget* w = Element(name);
   if (!w) return;
   QPalette p = w->palette();
@@ -144,6 +158,7 @@ void TFensterbasis::Farbe_zeigen(const char* name, TFarbe farbe) {
 }
 
 void TFensterbasis::Schrift_zeigen(const char* feld, const TSchrift& s) {
+  if (!Vorhanden(feld)) return;
   QLineEdit* e = Feld(feld);
   if (!e) return;
   // The same pixel size as the text in the picture.
@@ -155,10 +170,12 @@ void TFensterbasis::Schrift_zeigen(const char* feld, const TSchrift& s) {
 }
 
 void TFensterbasis::Neu_malen(const char* name) {
+  if (!Vorhanden(name)) return;
   if (QWidget* w = Element(name)) w->update();
 }
 
 void TFensterbasis::Fokus_zurueck(const char* name) {
+  if (!Vorhanden(name)) return;
   QWidget* feld = Element(name);
   if (!feld) return;
   // The focus change that left the field is still under way; take the field back after it.
@@ -167,6 +184,7 @@ void TFensterbasis::Fokus_zurueck(const char* name) {
 }
 
 TBild* TFensterbasis::Bild(const char* name) {
+  if (!Vorhanden(name)) return nullptr;
   Bildflaeche* b = Element<Bildflaeche>(name);
   return b ? &b->Bild : nullptr;
 }

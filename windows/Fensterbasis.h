@@ -120,6 +120,7 @@ class TFensterbasis : public QWidget, public Anzeige {
   void Element_erzeugen(const TSteuerelement& e);
   void Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam);
   int Handler_suchen(const QByteArray& name) const;
+  bool Vorhanden(const char* name) const;
   bool Taste_filtern_in(QObject* objekt, QKeyEvent* ke, Feldart art);
 
   QHash<QString, QWidget*> elemente_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "analysis/UKurven.h"
@@ -10,6 +11,7 @@
 #include "support/SkriptDialoge.h"
 #include "windows/Unit4_2D_Abb.h"
 #include "windows/Unit5_Baumdiag.h"
+#include "workbench/Startwerte.h"
 
 namespace {
 
@@ -62,4 +64,33 @@ TEST_F(Einmalig, Seitenfenster_haben_die_Fensterbasis) {
     EXPECT_EQ(f->Element("kein_Element"), nullptr);
     EXPECT_EQ(f->Text("kein_Element"), "");
   }
+}
+
+namespace {
+std::vector<std::string> fehlende_elemente;
+void Warnungen_merken(QtMsgType, const QMessageLogContext&, const QString& text) {
+  if (text.startsWith(QLatin1String("Kein Element")))
+    fehlende_elemente.push_back(text.toStdString());
+}
+}  // namespace
+
+// Every control an action names exists: each switch both ways, each list item, the reset.
+TEST_F(Einmalig, Aktionen_nennen_nur_vorhandene_Elemente) {
+  SkriptDialoge d;
+  fehlende_elemente.clear();
+  const QtMessageHandler vorher = qInstallMessageHandler(Warnungen_merken);
+  for (const TStartwert& w : Startwerte()) {
+    if (w.an >= 0) {
+      form->Haken_setzen(w.name, true);
+      form->Haken_setzen(w.name, false);
+    }
+    if (QComboBox* c = form->Liste(w.name)) {
+      for (int i = 0; i < c->count(); ++i)
+        emit c->activated(i);
+    }
+  }
+  d.antworten_frage.push_back(true);
+  form->SpeedButton_StandardwerteClick();
+  qInstallMessageHandler(vorher);
+  EXPECT_TRUE(fehlende_elemente.empty()) << fehlende_elemente.front();
 }
