@@ -14,6 +14,9 @@ constexpr TFarbe kFamilie[] = {0x000000, 0x0000FF, 0xFF0000, 0x008000,
 
 class Parameterfenster : public Plotfenster {
  protected:
+  // The workbench outlives this window, and a window built later does not uncheck a switch that
+  // it shows unchecked already: the curve must be off before the next suite's window comes.
+  void TearDown() override { form->Haken_setzen("CheckBox_Param", false); }
   static void Plotten() {
     ASSERT_TRUE(QMetaObject::invokeMethod(form, "SpeedButton_PlotClick", Qt::DirectConnection));
   }
