@@ -1,8 +1,10 @@
 #include "workbench/Plotaktion.h"
 
 #include <string>
+#include <utility>
 
 #include "analysis/UKurven.h"
+#include "analysis/UParameterkurven.h"
 #include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
 #include "kos/U_Ansicht.h"
@@ -51,6 +53,33 @@ TScharwerte Scharwerte_lesen() {
   s.alle_t = Werkbank.alle_t_verwenden;
   Werkbank.u = s.u;
   return s;
+}
+
+// x(t), y(t) or r(t) with the style captured at its switch. Automatic captions name the axes
+// after the curve, and the picture is cleared again so that they show. The polar range is read
+// from its fields at every plot; a field that does not read keeps the value last accepted.
+bool Parameterkurve(Anzeige& a, TBild& bild, const TScharwerte& s) {
+  if (!Werkbank.Kurve_zeichnen[Kurve_Param]) return true;
+  const bool polar = Werkbank.Polardarstellung;
+  if (Werkbank.Achsen_automatisch_beschriften) {
+    const TAchsentitel titel = polar ? kTitel_Polarkurve : kTitel_Parameterkurve;
+    Feld_zeigen(a, "Edit_xBeschrift", KOS.xBeschriftung = titel.x);
+    Feld_zeigen(a, "Edit_yBeschrift", KOS.yBeschriftung = titel.y);
+  }
+  if (Werkbank.loeschen) KOS_zeichnen(bild);
+  const Kurvenstil& stil = Werkbank.Kurvenstile[Kurve_Param];
+  const std::string& x = Werkbank.Feldtext("Edit_xParam");
+  TParameterbereich p{Werkbank.Param_k1, Werkbank.Param_k2, Werkbank.delta_Phi};
+  if (!polar)
+    return Parameterkurve_zeichnen(bild, x, Werkbank.Feldtext("Edit_yParam"), stil.Farbe,
+                                   stil.Linienart, p, s);
+  for (auto [feld, wert] :
+       {std::pair{"Edit_Param_k1", &p.k1}, {"Edit_Param_k2", &p.k2}, {"Edit_delta_Phi", &p.dk}}) {
+    const long double w = Feld_als_Term(feld);
+    if (!Fehler) *wert = w;
+  }
+  Werkbank.delta_Phi = p.dk;
+  return Polarkurve_zeichnen(bild, x, stil.Farbe, stil.Linienart, p, s);
 }
 
 // A family with more members than a picture can tell apart is cut short; the user hears of it
@@ -122,6 +151,7 @@ void Plot_zeichnen(Anzeige& a) {
   if (Werkbank.loeschen) KOS_zeichnen(*bild);
   const TScharwerte s = Scharwerte_lesen();
   Schar_begrenzt_melden(s);
+  if (!Parameterkurve(a, *bild, s)) return;
   if (!Kurven_zeichnen(*bild, s)) return;
   Senkrechte(*bild, Kurve_x_gleich_a, "Edit_aStart");
   Senkrechte(*bild, Kurve_x_gleich_b, "Edit_bEnde");
