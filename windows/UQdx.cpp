@@ -60,6 +60,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
+  // A new window starts from the state its controls show, not from what an earlier one left.
+  Werkbank_zuruecksetzen();
   KOS.Bild_links = 0;
   KOS.Bild_oben = 0;
   KOS.Bildrand_rechts = 640;
