@@ -57,8 +57,7 @@ void Vermutung_schreiben(TBild& bild, const TVermutung& v, const TSchrift& s) {
   switch (v.art) {
     case TVermutung::Grenzwert:
       Lot_zeichnen(bild, v.Grenze);
-      Text_deckend(bild, x0 + 50, 25, "Grenzwert vermutlich " + Zahltext(v.Grenze), s, s.Name,
-                   11);
+      Text_deckend(bild, x0 + 50, 25, "Grenzwert vermutlich " + Zahltext(v.Grenze), s, s.Name, 11);
       return;
     case TVermutung::Zyklus: {
       const int r = static_cast<int>(v.Haeufungswerte.size());

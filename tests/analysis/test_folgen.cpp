@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "analysis/UFolgen.h"
+#include "engine/KOS.h"
+#include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
 
 namespace {
@@ -171,6 +173,63 @@ TEST(Vermutung, KurzeFolgen) {
   };
   for (const auto& f : faelle)
     EXPECT_EQ(Grenzwert_vermuten(f.a).art, f.art) << f.a.size();
+}
+
+// ---- the web in the start view (40 pixels per unit, origin at (320; 320)) ---------------------
+
+class Netz : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    KOS = TKOS{};
+    Bild_leeren(bild, kWeiss);
+  }
+  void TearDown() override {
+    Stil_zuruecksetzen();
+    KOS = gesichert_;
+  }
+  // A web of the two members a1, a2 = 4 in line kind art.
+  void Zeichnen(int art, long double a1, bool nur_g = false) {
+    Linienart_waehlen(art);
+    Punktanzahl = 2;
+    Punkteliste[0].y = a1;
+    Punkteliste[1].y = 4;
+    TFolgenbild f;
+    f.CobWeb = true;
+    f.nur_g_zeichnen = nur_g;
+    f.term = "4";
+    Folge_zeichnen(bild, f);
+  }
+  static constexpr TFarbe kWeiss = 0xFFFFFF;
+  TBild bild{641, 641};
+  const TKOS gesichert_ = KOS;
+};
+
+// The first step runs up from (a1; 0) to the row of 4 (pixel 160); an arrow head there is 5 pixels
+// wide at its base 8 pixels below the tip. Kind 4 draws arrows only where both legs exceed 8
+// pixels, kind 5 always.
+TEST_F(Netz, SchritteAlsLinienOderPfeile) {
+  struct {
+    int art;
+    long double a1;
+    bool pfeil;
+  } const faelle[] = {
+      {1, -4, false},   {4, -4, true},   {5, -4, true},  // legs of 160 and 320 pixels
+      {4, 3.9L, false}, {5, 3.9L, true},                 // across only 4 pixels
+  };
+  for (const auto& f : faelle) {
+    SetUp();
+    Zeichnen(f.art, f.a1);
+    const int x = x_zu_Pixel(bild, f.a1);
+    EXPECT_EQ(bild.Pixel(x, 240), Stil.Linienfarbe) << f.art << " " << f.a1;
+    EXPECT_EQ(bild.Pixel(x - 2, 168) == Stil.Linienfarbe, f.pfeil) << f.art << " " << f.a1;
+  }
+}
+
+TEST_F(Netz, NurGZeichnetKeinNetz) {
+  Zeichnen(1, -4, true);
+  EXPECT_EQ(bild.Pixel(160, 240), kWeiss);
+  EXPECT_EQ(bild.Pixel(100, 160), 0x0000FFu);  // g = 4 in red
+  EXPECT_EQ(bild.Pixel(480, 160), 0x0000FFu);
 }
 
 }  // namespace
