@@ -164,6 +164,7 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_Raster_engClick();
   void SpeedButton_Raster_1mmClick();
   void ScrollBar1Change();
+  void SpeedButton_BifurkationClick();
 
   // ---- Ansicht -------------------------------------------------------------------------------
   void SpeedButton_Ursprung_MitteClick();

@@ -11,6 +11,7 @@
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
 #include "workbench/Eingaben.h"
+#include "workbench/Folgenaktion.h"
 #include "workbench/Werkbank.h"
 
 namespace {
@@ -152,6 +153,7 @@ void Plot_zeichnen(Anzeige& a) {
   const TScharwerte s = Scharwerte_lesen();
   Schar_begrenzt_melden(s);
   if (!Parameterkurve(a, *bild, s)) return;
+  if (Werkbank.Folge) Folge_plotten(a, *bild, s);
   if (!Kurven_zeichnen(*bild, s)) return;
   Senkrechte(*bild, Kurve_x_gleich_a, "Edit_aStart");
   Senkrechte(*bild, Kurve_x_gleich_b, "Edit_bEnde");
