@@ -34,3 +34,21 @@ struct Anzeige {
 
 // Writes a field's text into the workbench state and shows it.
 void Feld_zeigen(Anzeige& a, const char* feld, const std::string& text);
+
+// A fault that a redraw would repeat (every zoom step, every step of a drag) is reported once
+// for the inputs that cause it; other inputs, or good ones in between, make it new again.
+class TEinmalmeldung {
+ public:
+  bool Gemeldet(const std::string& eingaben) const { return eingaben == gemeldet_; }
+  void Merken(const std::string& eingaben) { gemeldet_ = eingaben; }
+  void Vergessen() { gemeldet_.clear(); }
+  // true when this fault of these inputs has not been reported yet; it counts as reported now.
+  bool Neu(const std::string& eingaben) {
+    if (Gemeldet(eingaben)) return false;
+    Merken(eingaben);
+    return true;
+  }
+
+ private:
+  std::string gemeldet_;
+};

@@ -4,6 +4,7 @@
 
 #include "analysis/UFolgen.h"
 #include "engine/UFunktionsParser.h"
+#include "kos/U_Ansicht.h"
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
 #include "workbench/Eingaben.h"
@@ -41,6 +42,13 @@ TFolgenvorgabe Vorgabe() {
   return v;
 }
 
+// Everything the computed sequence depends on.
+std::string Folgenschluessel(const TFolgenvorgabe& v) {
+  return v.term + '\n' + std::to_string(static_cast<int>(v.art)) + '\n' + std::to_string(v.n0) +
+         '\n' + Gleitkomma_Text(v.x_n0) + '\n' + Gleitkomma_Text(v.y_n1) + '\n' +
+         std::to_string(v.Iterationstiefe) + '\n' + Gleitkomma_Text(v.k);
+}
+
 }  // namespace
 
 void Folge_plotten(Anzeige& a, TBild& bild, const TScharwerte& s) {
@@ -50,7 +58,13 @@ void Folge_plotten(Anzeige& a, TBild& bild, const TScharwerte& s) {
   if (Werkbank.loeschen) KOS_zeichnen(bild);
   const TFolgenvorgabe v = Vorgabe();
   const bool ok = Folge_berechnen(v);
-  if (!ok) Dialog().Meldung("Fehler! Bildungsgesetz unterbrochen");
+  // Every redraw computes the sequence again; a broken one is reported once until it changes.
+  static TEinmalmeldung meldung;
+  if (ok) {
+    meldung.Vergessen();
+  } else if (meldung.Neu(Folgenschluessel(v))) {
+    Dialog().Meldung("Fehler! Bildungsgesetz unterbrochen");
+  }
   TFolgenbild f;
   f.CobWeb = web;
   f.nur_g_zeichnen = Werkbank.nur_g_zeichnen;

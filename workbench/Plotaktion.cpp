@@ -86,13 +86,12 @@ bool Parameterkurve(Anzeige& a, TBild& bild, const TScharwerte& s) {
 // A family with more members than a picture can tell apart is cut short; the user hears of it
 // once for each family range, not at every redraw, zoom or drag.
 void Schar_begrenzt_melden(const TScharwerte& s) {
-  static std::string gemeldet;
+  static TEinmalmeldung meldung;
   if (!s.alle_t || !Schar_begrenzt(s)) return;
   const std::string bereich = Werkbank.Feldtext("Edit_Schar_t1") + '\n' +
                               Werkbank.Feldtext("Edit_Schar_t2") + '\n' +
                               Werkbank.Feldtext("Edit_delta_t");
-  if (bereich == gemeldet) return;
-  gemeldet = bereich;
+  if (!meldung.Neu(bereich)) return;
   const std::string n = std::to_string(kScharglieder_hoechstens);
   Dialog().Meldung("Die Schar hat mehr als " + n +
                    " Glieder.\r\nGezeichnet werden nur die ersten " + n + ".");
@@ -186,19 +185,19 @@ void Raster_waehlen(Anzeige& a, TRaster r) {
 }
 
 void Schieberegler_bewegt(Anzeige& a, int position) {
-  // The bounds last reported as faulty: dragging on does not repeat the message.
-  static std::string gemeldet;
+  // Faulty bounds are reported at the first step of a drag, not at every step.
+  static TEinmalmeldung meldung;
   a.Haken_zeigen("CheckBox_alle_t_verwenden", false);
   const std::string t1_text = Werkbank.Feldtext("Edit_Schar_t1");
   const std::string t2_text = Werkbank.Feldtext("Edit_Schar_t2");
   const std::string grenzen = t1_text + '\n' + t2_text;
-  if (grenzen == gemeldet) return;
+  if (meldung.Gemeldet(grenzen)) return;
   long double t1 = 0, t2 = 0;
   if (!Term_zu_Zahl(t1_text, t1) || !Term_zu_Zahl(t2_text, t2)) {
-    gemeldet = grenzen;
+    meldung.Merken(grenzen);
     return;
   }
-  gemeldet.clear();
+  meldung.Vergessen();
   const std::string text = Gleitkomma_Text(Schieberegler_Wert(position, t1, t2));
   Feld_zeigen(a, "Edit_Schar_t1", text);
   a.Text_zeigen("LabelSchiebereglerWert", text);

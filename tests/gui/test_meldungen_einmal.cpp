@@ -56,6 +56,16 @@ TEST_F(Einmalig, Uebergrosse_Schar_wird_gekappt_und_einmal_gemeldet) {
   EXPECT_EQ(d.meldungen.size(), 2u);
 }
 
+TEST_F(Einmalig, Abgebrochene_Folge_wird_einmal_gemeldet) {
+  SkriptDialoge d;
+  form->Haken_setzen("CheckBox_rekursiv", true);
+  form->Feld("Edit_Folge")->setText("ln(x-1)");  // x(n0) = 0,5: the first step has no value
+  for (const char* knopf : {"SpeedButton_Plot", "SpeedButton_Zoom_in", "SpeedButton_Zoom_out"})
+    form->Knopf(knopf)->click();
+  EXPECT_EQ(d.meldungen, std::vector<std::string>{"Fehler! Bildungsgesetz unterbrochen"});
+  form->Haken_setzen("CheckBox_rekursiv", false);
+}
+
 // The side windows are built by the same window base and reach their controls by name.
 TEST_F(Einmalig, Seitenfenster_haben_die_Fensterbasis) {
   TFensterbasis* fenster[] = {form->Form4, form->Form5};
