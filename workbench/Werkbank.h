@@ -92,6 +92,8 @@ struct Werkbank_Zustand {
       Integrationsmethode_aus_Listenposition(Starteintrag("ComboBox_Integrationsmethode"));
   int Diagrammtyp = Starteintrag("ComboBox_DiagrammTyp");
   int Plotnummer = Starteintrag("ComboBox_DiagrPlotNr") + kPlotnummer_ab;
+  // The term the analysis tools work on (the first checked of f, g, h, or f-(g)).
+  std::string Aktueller_Term;
   // Text for the picture.
   std::string Grafiktext = Starttext("Edit_Text_in_Grafik");
   TSchrift Textschrift{.Name = "Arial", .Groesse = 10, .Farbe = 0xFF0000};  // blue

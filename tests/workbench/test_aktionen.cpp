@@ -11,6 +11,7 @@
 #include "workbench/Eingaben.h"
 #include "workbench/Startwerte.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Werkzeugterm.h"
 
 namespace {
 
@@ -135,4 +136,33 @@ TEST_F(Aktionen, Zuruecksetzen_zeigt_die_Starttabelle) {
     }
   }
   EXPECT_EQ(Werkbank.Feldtext("Edit_fSchar"), Starttext("Edit_fSchar"));
+}
+
+// The tools work on the first checked of f, g, h, or on f-(g) when both f and g are checked.
+TEST_F(Aktionen, Werkzeugterm_folgt_den_Haken) {
+  SkriptDialoge d;
+  struct Fall {
+    bool f, g, h;
+    const char* gewaehlt;  // nullptr: none checked, the tool stops
+    const char* differenz;
+  };
+  const Fall faelle[] = {
+      {true, false, false, "F", "F"},        {false, true, true, "G", "G"},
+      {false, false, true, "H", "H"},        {true, true, false, "F", "F-(G)"},
+      {false, false, false, nullptr, "alt"},
+  };
+  Werkbank.Feldtexte["Edit_fSchar"] = "F";
+  Werkbank.Feldtexte["Edit_gSchar"] = "G";
+  Werkbank.Feldtexte["Edit_hSchar"] = "H";
+  for (const Fall& f : faelle) {
+    Werkbank.Kurve_zeichnen[Kurve_f] = f.f;
+    Werkbank.Kurve_zeichnen[Kurve_g] = f.g;
+    Werkbank.Kurve_zeichnen[Kurve_h] = f.h;
+    Werkbank.Aktueller_Term = "alt";
+    EXPECT_EQ(Funktionsterm_waehlen(), f.gewaehlt != nullptr);
+    EXPECT_EQ(Werkbank.Aktueller_Term, f.gewaehlt ? f.gewaehlt : "alt");
+    Differenzterm_bilden();
+    EXPECT_EQ(Werkbank.Aktueller_Term, f.differenz);
+  }
+  EXPECT_EQ(d.meldungen, std::vector<std::string>{"Bitte erst Haken bei f, g oder h setzen !"});
 }
