@@ -211,7 +211,13 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_TabellenBereich_zu_TextdateiClick();
   void SpeedButton_Zellen_kopierenClick();
 
-  // ---- Werkzeuge -----------------------------------------------------------------------------
+  // ---- Werkzeuge: Nullstellen, Schnittpunkte, Extrema, Wendepunkte, Funktionswert -----------
+
+  // ---- Werkzeuge: Integrale, Flächen, Summen, Rotationskörper, Bogenlänge ---------------------
+
+  // ---- Werkzeuge: Tangente, Sekante, Normale, Krümmungskreis -----------------------------------
+
+  // ---- Werkzeuge: Wertetabellen, Grenzwerttabelle, Abstände von Tabellenpunkten ---------------
 
   // ---- Statistik -----------------------------------------------------------------------------
 
