@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "analysis/UNullstellen.h"
 #include "engine/UFunktionsParser.h"
+#include "platform/URechenlauf.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 
@@ -172,6 +174,22 @@ TEST_F(ExtremWende, SchrittweiteOhneFortschrittEndetNachEinemDurchlauf) {
     EXPECT_EQ(tab.Zelle(5, 1), "t=1");
     EXPECT_EQ(tab.Zelle(3, 2), "");
   }
+}
+
+TEST_F(ExtremWende, LangeScharZeigtFortschrittUndEndetAufEscape) {
+  // Every look at the clock is a second later, so the progress shows at once.
+  TRechenlauf::Uhr_setzen([] {
+    static TRechenlauf::TZeitpunkt t;
+    return t += std::chrono::seconds(1);
+  });
+  dialoge.abbruch_ab_abfrage = 1;
+  const TExtremergebnis e = Scan("t·x²", false, {.t1 = 1, .t2 = 1000, .dt = 1});
+  TRechenlauf::Uhr_setzen(nullptr);
+  EXPECT_TRUE(e.abgebrochen);
+  EXPECT_TRUE(e.gefunden);
+  EXPECT_FALSE(dialoge.fortschritte.empty());
+  EXPECT_EQ(tab.Zelle(5, 1), "t=1");
+  EXPECT_EQ(tab.Zelle(5, 10), "");  // stopped long before t = 1000
 }
 
 TEST_F(ExtremWende, PlateauWirdAnSeinemEndeGemeldet) {
