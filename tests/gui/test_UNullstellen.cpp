@@ -143,6 +143,23 @@ TEST_F(Nullstellenfenster, NewtonVonAOhneLoesungMeldetStartUndSuchtWeiter) {
   EXPECT_EQ(Z(1, 1), " i = 0");
 }
 
+TEST_F(Nullstellenfenster, HinweiseDerKnoepfe) {
+  struct Fall {
+    const char* name;
+    const char* hinweis;
+  } faelle[] = {
+      {"SpeedButton_f_von_a", "Funktionswert ft(a) berechnen"},
+      {"SpeedButton_Schnitt_f_g", "Schnitt von f und g ermitteln"},
+      {"SpeedButton_Extrempunkte", "Extrempunkte von ft oder gt"},
+      {"SpeedButton_Wendepunkte", "Wendepunkte von ft oder gt"},
+      {"CheckBox_Newton_tabellieren", "Newton tabellieren"},
+  };
+  for (const Fall& f : faelle) {
+    ASSERT_NE(form->Knopf(f.name), nullptr) << f.name;
+    EXPECT_EQ(form->Knopf(f.name)->toolTip().toStdString(), f.hinweis);
+  }
+}
+
 TEST_F(Nullstellenfenster, HinweisNachGesetztenHaken) {
   struct Fall {
     bool f, g, h;
@@ -156,7 +173,6 @@ TEST_F(Nullstellenfenster, HinweisNachGesetztenHaken) {
   };
   QAbstractButton* knopf = form->Knopf("SpeedButton_Schnitt_f_g");
   ASSERT_NE(knopf, nullptr);
-  EXPECT_EQ(knopf->toolTip().toStdString(), "Schnitt von f und g ermitteln");
   for (const Fall& f : faelle) {
     form->Haken_setzen("CheckBox_Schar_f_zeichnen", f.f);
     form->Haken_setzen("CheckBox_Schar_g_zeichnen", f.g);
