@@ -77,8 +77,10 @@ bool Graph_gewaehlt() {
 
 std::string Winkeltext(long double t0) {
   const long double grad = t0 * 180 / std::numbers::pi_v<long double>;
-  return "\r\nWinkel t = " + Zahl(t0) +
-         " rad = " + Zahl_zu_Text(true, Zahlformat.Gesamtstellen, 2, grad) + "°";
+  // The fixed-point text is padded to the total width; inside a sentence it stands alone.
+  std::string text = Zahl_zu_Text(true, Zahlformat.Gesamtstellen, 2, grad);
+  text.erase(0, text.find_first_not_of(' '));
+  return "\r\nWinkel t = " + Zahl(t0) + " rad = " + text + "°";
 }
 
 void Tangente_melden_und_zeichnen(Anzeige& a, const TGerade& g, const std::string& marke,
