@@ -164,7 +164,9 @@ void Sekante_geklickt(Anzeige& a, bool dreieck) {
 }
 
 void Normale_geklickt(Anzeige& a) {
-  if (!Graph_gewaehlt() || !Funktionsterm_waehlen()) return;
+  // Without any curve the button stays silent; x(t), y(t) alone has no normal here.
+  if (!Graph_gewaehlt() && !Parametermodus()) return;
+  if (!Funktionsterm_waehlen()) return;
   TTerm term(Werkbank.Aktueller_Term);
   const TNormale nor =
       Normale_an_Graph(term, Werkbank.Schar_t1, Werkbank.aStart, Zahlformat.Nachkommastellen);

@@ -67,6 +67,13 @@ TEST_F(Tangentenfenster, OhneHakenNurEineBitte) {
   EXPECT_EQ(d.meldungen, (std::vector<std::string>{bitte, bitte}));
 }
 
+TEST_F(Tangentenfenster, NormaleNurAnGraphen) {
+  Kurve_an("CheckBox_Param", kRot);
+  SkriptDialoge d;
+  form->Knopf("SpeedButton_Normale")->click();
+  EXPECT_EQ(d.meldungen, Eine("Bitte erst Haken bei f, g oder h setzen !"));
+}
+
 TEST_F(Tangentenfenster, SekanteGleicherEndenTutNichts) {
   EXPECT_TRUE(Klick("SpeedButton_Sekante", "x^2", "1", "1").empty());
 }
