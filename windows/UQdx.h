@@ -222,6 +222,11 @@ class TForm1 : public TFensterbasis {
   // ---- Werkzeuge: Integrale, Flächen, Summen, Rotationskörper, Bogenlänge ---------------------
 
   // ---- Werkzeuge: Tangente, Sekante, Normale, Krümmungskreis -----------------------------------
+  void SpeedButton_TangenteClick();
+  void SpeedButton_TangenteMouseMove();
+  void SpeedButton_SekanteClick();
+  void SpeedButton_NormaleClick();
+  void SpeedButton_KruemmungskreisClick();
 
   // ---- Werkzeuge: Wertetabellen, Grenzwerttabelle, Abstände von Tabellenpunkten ---------------
 
