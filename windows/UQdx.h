@@ -218,6 +218,12 @@ class TForm1 : public TFensterbasis {
   // ---- Werkzeuge: Tangente, Sekante, Normale, Krümmungskreis -----------------------------------
 
   // ---- Werkzeuge: Wertetabellen, Grenzwerttabelle, Abstände von Tabellenpunkten ---------------
+  void SpeedButton_Schar_in_TabelleClick();
+  void SpeedButton_Polar_in_TabelleClick();
+  void SpeedButton_Folge_in_TabelleClick();
+  void SpeedButton_GrenzwerttabelleClick();
+  void SpeedButton_senkrechte_EntfernungenClick();
+  void SpeedButton_waagerechte_EntfernungenClick();
 
   // ---- Statistik -----------------------------------------------------------------------------
 
