@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -12,6 +13,8 @@
 #include "engine/UMatheBasisOp.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/URechenlauf.h"
+#include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 
 namespace {
@@ -106,6 +109,25 @@ TEST(Wertetabelle, LeerOderHoechstensTausendZeilen) {
   }
   Schreiben(Vorgabe("x", 0, 1e6L, 1));
   EXPECT_EQ(C(1, 1000), "999");  // computed from a, not accumulated
+}
+
+// A clock on which every reading is a second later: the progress window shows at once.
+TRechenlauf::TZeitpunkt Eilige_Uhr() {
+  static TRechenlauf::TZeitpunkt jetzt;
+  return jetzt += std::chrono::seconds(1);
+}
+
+TEST(Wertetabelle, EscapeBeendetDieLangeTabelle) {
+  SkriptDialoge d;
+  d.abbruch_ab_abfrage = 1;
+  TRechenlauf::Uhr_setzen(Eilige_Uhr);
+  bool abgebrochen = false;
+  const int n = Wertetabelle_schreiben(Zahlentabelle, Vorgabe("x", 0, 1e6L, 1), abgebrochen);
+  TRechenlauf::Uhr_setzen(nullptr);
+  EXPECT_TRUE(abgebrochen);
+  EXPECT_LT(n, 1000);
+  EXPECT_EQ(C(1, n + 1), "");
+  EXPECT_FALSE(d.fortschritte.empty());
 }
 
 TEST(Wertetabelle, IntegralfunktionNurInDenErstenZeilen) {
