@@ -189,6 +189,13 @@ TBild* TFensterbasis::Bild(const char* name) {
   return b ? &b->Bild : nullptr;
 }
 
+void TFensterbasis::Beschaeftigt(bool an) {
+  if (an)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
 // ---- building --------------------------------------------------------------------------------
 
 void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {

@@ -104,6 +104,7 @@ class TFensterbasis : public QWidget, public Anzeige {
   void Neu_malen(const char* name) override;
   void Fokus_zurueck(const char* name) override;
   TBild* Bild(const char* name) override;
+  void Beschaeftigt(bool an) override;
 
   // Name of the field that last got the focus back after a refused input (for tests).
   std::string fokus_zurueck_;

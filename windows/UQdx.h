@@ -212,6 +212,12 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_Zellen_kopierenClick();
 
   // ---- Werkzeuge: Nullstellen, Schnittpunkte, Extrema, Wendepunkte, Funktionswert -----------
+  void SpeedButton_f_von_aClick();
+  void SpeedButton_Schnitt_f_gClick();
+  void SpeedButton_Schnitt_f_gMouseMove();
+  void SpeedButton_ExtrempunkteClick();
+  void SpeedButton_WendepunkteClick();
+  void CheckBox_Newton_tabellierenClick();
 
   // ---- Werkzeuge: Integrale, Flächen, Summen, Rotationskörper, Bogenlänge ---------------------
 

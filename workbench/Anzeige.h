@@ -28,6 +28,8 @@ struct Anzeige {
   virtual void Neu_malen(const char* name) = 0;
   // An input was refused: the field takes the focus back.
   virtual void Fokus_zurueck(const char* name) = 0;
+  // The busy cursor while a long drawing runs.
+  virtual void Beschaeftigt(bool an) {}
   // The picture or a style swatch of that name; nullptr when there is none.
   virtual TBild* Bild(const char* name) = 0;
 };

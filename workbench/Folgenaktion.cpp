@@ -99,5 +99,7 @@ void Bifurkation_geklickt(Anzeige& a) {
   }
   if (n < kIterationen_mindestens) n = kIterationen_sonst;
   const long skip = static_cast<long>(n) * 3 / 4;
+  a.Beschaeftigt(true);
   Bifurkation_zeichnen(*bild, g, Werkbank.x_n0, n, skip, Stil.Linienfarbe);
+  a.Beschaeftigt(false);
 }
