@@ -229,6 +229,12 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_KruemmungskreisClick();
 
   // ---- Werkzeuge: Wertetabellen, Grenzwerttabelle, Abstände von Tabellenpunkten ---------------
+  void SpeedButton_Schar_in_TabelleClick();
+  void SpeedButton_Polar_in_TabelleClick();
+  void SpeedButton_Folge_in_TabelleClick();
+  void SpeedButton_GrenzwerttabelleClick();
+  void SpeedButton_senkrechte_EntfernungenClick();
+  void SpeedButton_waagerechte_EntfernungenClick();
 
   // ---- Statistik -----------------------------------------------------------------------------
 
