@@ -252,8 +252,10 @@ void Bogenlaenge_geklickt(Anzeige& a) {
     return;
   }
   constexpr TFarbe kRot = 0x0000FF;
+  // The measured arc is shown for reversed bounds too; only its length carries the sign.
   if (TBild* bild = a.Bild("Image1"))
-    Kurve_zeichnen(*bild, term_text, kRot, 3, Modus_Funktion, xa, xb, Nur_aktuelles_t());
+    Kurve_zeichnen(*bild, term_text, kRot, 3, Modus_Funktion, std::min(xa, xb), std::max(xa, xb),
+                   Nur_aktuelles_t());
   Dialog().Meldung("Bogenlänge von " + term_text + " im Intervall  " + Intervall_Text(xa, xb) +
                    "\r\rbl = " + Zahl(L));
 }

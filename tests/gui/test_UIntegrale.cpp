@@ -270,12 +270,15 @@ TEST_F(Integrale, Bogenlaenge_von_Geraden) {
 }
 
 TEST_F(Integrale, Bogenlaenge_wird_rot_nachgezeichnet) {
-  Kurven("x");
-  Intervall("0", "3");
-  SkriptDialoge d;
-  Klick("SpeedButton_Bogenlaenge");
-  EXPECT_EQ(P(x_zu_Pixel(Bild(), 1.5L), y_zu_Pixel(Bild(), 1.5L)), kRot);
-  EXPECT_NE(P(x_zu_Pixel(Bild(), -1.5L), y_zu_Pixel(Bild(), -1.5L)), kRot);
+  for (const auto& [a, b] : {std::pair{"0", "3"}, std::pair{"3", "0"}}) {
+    SetUp();
+    Kurven("x");
+    Intervall(a, b);
+    SkriptDialoge d;
+    Klick("SpeedButton_Bogenlaenge");
+    EXPECT_EQ(P(x_zu_Pixel(Bild(), 1.5L), y_zu_Pixel(Bild(), 1.5L)), kRot) << a;
+    EXPECT_NE(P(x_zu_Pixel(Bild(), -1.5L), y_zu_Pixel(Bild(), -1.5L)), kRot) << a;
+  }
 }
 
 TEST_F(Integrale, Bogenlaenge_Escape_bricht_ab) {
