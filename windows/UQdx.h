@@ -220,6 +220,15 @@ class TForm1 : public TFensterbasis {
   void CheckBox_Newton_tabellierenClick();
 
   // ---- Werkzeuge: Integrale, Flächen, Summen, Rotationskörper, Bogenlänge ---------------------
+  void SpeedButton_Integral_f_gClick();
+  void SpeedButton_U_O_Tr_SummeClick();
+  void SpeedButton_RotationsintegralClick();
+  void SpeedButton_BogenlaengeClick();
+  void SpeedButton_Flaeche_schraffierenClick();
+  void SpeedButton_Integral_f_gMouseMove();
+  void SpeedButton_RotationsintegralMouseMove();
+  void SpeedButton_BogenlaengeMouseMove();
+  void SpeedButton_Flaeche_schraffierenMouseMove();
 
   // ---- Werkzeuge: Tangente, Sekante, Normale, Krümmungskreis -----------------------------------
   void SpeedButton_TangenteClick();

@@ -412,6 +412,7 @@ constexpr TListenregel kListenregeln[] = {
     {"ComboBox_Integrationsmethode",
      [](Anzeige&, int i) {
        Werkbank.Integrationsmethode = Integrationsmethode_aus_Listenposition(i);
+       Werkbank.Romberg_Tabelle = i == 5;
      }},
     {"ComboBox_RegressionsModelle",
      [](Anzeige& a, int i) {

@@ -90,6 +90,7 @@ struct Werkbank_Zustand {
   int Regressionsmodell = Starteintrag("ComboBox_RegressionsModelle");
   int Integrationsmethode =  // method code, not the list item
       Integrationsmethode_aus_Listenposition(Starteintrag("ComboBox_Integrationsmethode"));
+  bool Romberg_Tabelle = false;  // "Romberg tab": the scheme also goes into the table
   int Diagrammtyp = Starteintrag("ComboBox_DiagrammTyp");
   int Plotnummer = Starteintrag("ComboBox_DiagrPlotNr") + kPlotnummer_ab;
   // The term the analysis tools work on (the first checked of f, g, h, or f-(g)).
