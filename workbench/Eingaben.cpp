@@ -358,6 +358,7 @@ constexpr TSchalterregel kSchalterregeln[] = {
     {"CheckBox_Punkte", [](Anzeige&, bool an) { Werkbank.Punkte = an; }},
     {"CheckBox_Integralfunktion_tabellieren", Tabellierhinweis},
     {"CheckBox_Grobschraffur", [](Anzeige&, bool an) { Werkbank.Grobschraffur = an; }},
+    {"CheckBox_Newton_tabellieren", [](Anzeige&, bool an) { Werkbank.Newton_tabellieren = an; }},
     {"CheckBox_loeschen", [](Anzeige&, bool an) { Werkbank.loeschen = an; }},
     {"CheckBox_Achsen_automatisch_beschriften",
      [](Anzeige&, bool an) { Werkbank.Achsen_automatisch_beschriften = an; }},

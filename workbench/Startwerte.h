@@ -113,6 +113,7 @@ inline constexpr auto kTabelle = std::to_array<TStartwert>({
     Schalter("CheckBox_rekursiv", false),
     Schalter("CheckBox_rekursivxy", false),
     Schalter("CheckBox_Grobschraffur", false),
+    Schalter("CheckBox_Newton_tabellieren", false),
     Schalter("CheckBox_DatenPkte_verbinden", false),
     Schalter("CheckBox_Schar_f_zeichnen", false),
     Schalter("CheckBox_Schar_g_zeichnen", false),

@@ -93,8 +93,13 @@ struct Werkbank_Zustand {
   bool Romberg_Tabelle = false;  // "Romberg tab": the scheme also goes into the table
   int Diagrammtyp = Starteintrag("ComboBox_DiagrammTyp");
   int Plotnummer = Starteintrag("ComboBox_DiagrPlotNr") + kPlotnummer_ab;
-  // The term the analysis tools work on (the first checked of f, g, h, or f-(g)).
+  // The term the analysis tools work on (the first checked of f, g, h, or f-(g)), and the family
+  // parameter they evaluate with; the extrema and inflection searches leave it at the first value
+  // past the family range.
   std::string Aktueller_Term;
+  long double Werkzeug_t = Startzahl("Edit_Schar_t1");
+  bool Newton_tabellieren =
+      Startschalter("CheckBox_Newton_tabellieren");  // the zero search tables its first Newton run
   // Text for the picture.
   std::string Grafiktext = Starttext("Edit_Text_in_Grafik");
   TSchrift Textschrift{.Name = "Arial", .Groesse = 10, .Farbe = 0xFF0000};  // blue

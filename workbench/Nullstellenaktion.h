@@ -3,12 +3,6 @@
 
 #include "workbench/Anzeige.h"
 
-// The family parameter the tools evaluate with. The extrema and inflection searches set it to
-// the start of the family range and leave it at the first value past its end.
-extern long double Werkzeug_t;
-// Mirror of the switch that makes the zero search table its first Newton run.
-extern bool Newton_tabellieren;
-
 // Edit_f_von_a := f(a) at the current t (always f; an undefined value shows the evaluator's).
 void Funktionswert_berechnen(Anzeige& a);
 // Zeros of the first checked term, or the intersections of f and g when both are checked: the

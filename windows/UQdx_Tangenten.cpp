@@ -1,7 +1,7 @@
 // The handlers of the tangent tools.
 
 #include "windows/UQdx.h"
-#include "workbench/UTangenten_aktion.h"
+#include "workbench/Tangentenaktion.h"
 
 void TForm1::SpeedButton_TangenteClick() {
   Tangente_geklickt(*this, Haken("CheckBox_mit_Steigungsdreieck"));

@@ -1,4 +1,4 @@
-#include "workbench/UIntegrale_aktion.h"
+#include "workbench/Integraleaktion.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,8 @@
 // The handlers of the zero, extremum, inflection and function value buttons.
 
 #include "windows/UQdx.h"
-#include "workbench/UNullstellen_aktion.h"
+#include "workbench/Eingaben.h"
+#include "workbench/Nullstellenaktion.h"
 
 void TForm1::SpeedButton_f_von_aClick() {
   Funktionswert_berechnen(*this);
@@ -24,5 +25,5 @@ void TForm1::SpeedButton_WendepunkteClick() {
 }
 
 void TForm1::CheckBox_Newton_tabellierenClick() {
-  Newton_tabellieren = Haken("CheckBox_Newton_tabellieren");
+  Schalter_geklickt(*this, "CheckBox_Newton_tabellieren", Haken("CheckBox_Newton_tabellieren"));
 }

@@ -1,4 +1,4 @@
-#include "workbench/UWertetabellen_aktion.h"
+#include "workbench/Wertetabellenaktion.h"
 
 #include <string>
 

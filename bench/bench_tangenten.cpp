@@ -8,7 +8,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "platform/Dialoge.h"
-#include "workbench/UTangenten_aktion.h"
+#include "workbench/Tangentenaktion.h"
 #include "workbench/Werkbank.h"
 
 namespace {

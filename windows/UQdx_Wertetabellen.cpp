@@ -1,7 +1,7 @@
 // The handlers of the value, curve, sequence and limit tables and of the distance buttons.
 
 #include "windows/UQdx.h"
-#include "workbench/UWertetabellen_aktion.h"
+#include "workbench/Wertetabellenaktion.h"
 
 void TForm1::SpeedButton_Schar_in_TabelleClick() {
   Wertetabelle_geklickt(*this);

@@ -1,4 +1,4 @@
-#include "workbench/UTangenten_aktion.h"
+#include "workbench/Tangentenaktion.h"
 
 #include <numbers>
 

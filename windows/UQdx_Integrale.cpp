@@ -1,7 +1,7 @@
 // The handlers of the integral buttons.
 
 #include "windows/UQdx.h"
-#include "workbench/UIntegrale_aktion.h"
+#include "workbench/Integraleaktion.h"
 
 void TForm1::SpeedButton_Integral_f_gClick() {
   Integral_geklickt(*this);
