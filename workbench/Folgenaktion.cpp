@@ -28,7 +28,16 @@ void Achsen_beschriften(Anzeige& a, bool web) {
   Beschriftung(a, "Edit_yBeschrift", web ? "x(n+1)" : rekursiv ? "x(n)" : "a(n)");
 }
 
-TFolgenvorgabe Vorgabe() {
+// Everything the computed sequence depends on.
+std::string Folgenschluessel(const TFolgenvorgabe& v) {
+  return v.term + '\n' + std::to_string(static_cast<int>(v.art)) + '\n' + std::to_string(v.n0) +
+         '\n' + Gleitkomma_Text(v.x_n0) + '\n' + Gleitkomma_Text(v.y_n1) + '\n' +
+         std::to_string(v.Iterationstiefe) + '\n' + Gleitkomma_Text(v.k);
+}
+
+}  // namespace
+
+TFolgenvorgabe Folgenvorgabe() {
   TFolgenvorgabe v;
   v.term = Werkbank.Feldtext("Edit_Folge");
   v.art = Werkbank.rekursiv     ? TFolgenart::rekursiv
@@ -42,21 +51,12 @@ TFolgenvorgabe Vorgabe() {
   return v;
 }
 
-// Everything the computed sequence depends on.
-std::string Folgenschluessel(const TFolgenvorgabe& v) {
-  return v.term + '\n' + std::to_string(static_cast<int>(v.art)) + '\n' + std::to_string(v.n0) +
-         '\n' + Gleitkomma_Text(v.x_n0) + '\n' + Gleitkomma_Text(v.y_n1) + '\n' +
-         std::to_string(v.Iterationstiefe) + '\n' + Gleitkomma_Text(v.k);
-}
-
-}  // namespace
-
 void Folge_plotten(Anzeige& a, TBild& bild, const TScharwerte& s) {
   // Only x = g(x) has a web; the window enables the switch for that form alone.
   const bool web = Werkbank.CobWeb && Werkbank.rekursiv;
   Achsen_beschriften(a, web);
   if (Werkbank.loeschen) KOS_zeichnen(bild);
-  const TFolgenvorgabe v = Vorgabe();
+  const TFolgenvorgabe v = Folgenvorgabe();
   const bool ok = Folge_berechnen(v);
   // Every redraw computes the sequence again; a broken one is reported once until it changes.
   static TEinmalmeldung meldung;

@@ -9,6 +9,7 @@
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Folgenaktion.h"
 #include "workbench/Werkbank.h"
 #include "workbench/Werkzeugterm.h"
 
@@ -29,20 +30,6 @@ std::string Zahl(long double x) {
 long double Feldwert(const char* feld, long double sonst) {
   long double wert = 0;
   return Term_zu_Zahl(Werkbank.Feldtext(feld), wert) ? wert : sonst;
-}
-
-TFolgenvorgabe Folgenvorgabe() {
-  TFolgenvorgabe v;
-  v.term = Werkbank.Feldtext("Edit_Folge");
-  v.art = Werkbank.rekursiv     ? TFolgenart::rekursiv
-          : Werkbank.rekursivxy ? TFolgenart::zweischrittig
-                                : TFolgenart::explizit;
-  v.n0 = Werkbank.n_Start;
-  v.x_n0 = Werkbank.x_n0;
-  v.y_n1 = Werkbank.y_n1;
-  v.Iterationstiefe = Werkbank.Iterationstiefe;
-  v.k = Term_auswerten(Werkbank.Feldtext("Edit_Schar_t1"), 0, 0);
-  return v;
 }
 
 void Abstaende_melden(const char* richtung, const TAbstandssummen& s) {
