@@ -158,7 +158,7 @@ TEST(Wertetabelle, IntegralfunktionNurInDenErstenZeilen) {
 
 TEST(Wertetabelle, UndefinierteWerteAlsStriche) {
   ASSERT_EQ(Schreiben(Vorgabe("ln(x)", -1, 1, 0.5L)), 5);
-  const char* f[] = {"-----", "-----", "-----", Z(std::log(0.5L)).c_str(), "0"};
+  const std::string f[] = {"-----", "-----", "-----", Z(std::log(0.5L)), "0"};
   for (int z = 1; z <= 5; ++z)
     EXPECT_EQ(C(2, z), f[z - 1]) << z;
   EXPECT_EQ(C(5, 1), "-----");  // no derivative where f is undefined on both sides
