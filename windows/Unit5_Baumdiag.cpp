@@ -24,7 +24,7 @@ constexpr TSteuerelement Liste(const char* n, int x, int y, const char* eintraeg
   return {n, A::Liste, "GroupBox_Einstellungen", x, y, 56, 22, "", hinweis, eintraege, F::keine, 0};
 }
 constexpr TSteuerelement Haken(const char* n, int y, const char* text) {
-  return {n, A::Schalter, "GroupBox_Einstellungen", 360, y, 270, 20, text, "", "", F::keine, 0};
+  return {n, A::Schalter, "GroupBox_Einstellungen", 372, y, 266, 20, text, "", "", F::keine, 0};
 }
 constexpr TSteuerelement Knopf(const char* n, int x, const char* text, const char* hinweis) {
   return {n, A::Knopf, "", x, 392, 160, 40, text, hinweis, "", F::keine, 0};
@@ -36,21 +36,21 @@ constexpr const char* kEins_bis_zwanzig = "1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|1
 // is its numerator list above its denominator list, q the same as two labels.
 constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Gruppe("GroupBox_Einstellungen", 16, 12, 645, 364, "  Einstellungen  "),
-    Label("Label_Stufen", 20, 36, 130, "Anzahl der Stufen:"),
-    Label("Label_n", 160, 36, 30, "n = "),
-    Liste("ComboBox_Stufenzahl", 192, 34, "2|3|4", "Anzahl der Stufen des Baumes"),
-    Label("Label_Erfolg", 20, 86, 160, "Text für \"Erfolg\" ="),
-    Feld("Edit_Erfolg", 192, 84, "Buchstabe an den Erfolgsknoten (rechter Ast)"),
-    Label("Label_Misserfolg", 20, 122, 160, "Text für \"Misserfolg\" ="),
-    Feld("Edit_Misserfolg", 192, 120, "Buchstabe an den Misserfolgsknoten (linker Ast)"),
-    Label("Label_p", 20, 188, 170, "Erfolgswahrscheinlichkeit  p ="),
-    Liste("ComboBox_W_Zaehler", 192, 172, kEins_bis_zwanzig, "Zähler von p"),
-    Liste("ComboBox_W_Nenner", 192, 202, kEins_bis_zwanzig, "Nenner von p"),
-    Label("Label_p_Ast", 256, 188, 100, "( rechter Ast )"),
-    Label("Label_q", 20, 276, 170, "Misserfolgswahrscheinlichkeit  q ="),
-    Label("Label_q_zaehler", 196, 264, 40, ""),
-    Label("Label_q_nenner", 196, 290, 40, ""),
-    Label("Label_p_Ast_links", 256, 276, 100, "( linker Ast )"),
+    Label("Label_Stufen", 20, 36, 120, "Anzahl der Stufen:"),
+    Label("Label_n", 184, 36, 26, "n = "),
+    Liste("ComboBox_Stufenzahl", 212, 34, "2|3|4", "Anzahl der Stufen des Baumes"),
+    Label("Label_Erfolg", 20, 86, 180, "Text für \"Erfolg\" ="),
+    Feld("Edit_Erfolg", 212, 84, "Buchstabe an den Erfolgsknoten (rechter Ast)"),
+    Label("Label_Misserfolg", 20, 122, 180, "Text für \"Misserfolg\" ="),
+    Feld("Edit_Misserfolg", 212, 120, "Buchstabe an den Misserfolgsknoten (linker Ast)"),
+    Label("Label_p", 20, 188, 188, "Erfolgswahrscheinlichkeit  p ="),
+    Liste("ComboBox_W_Zaehler", 212, 172, kEins_bis_zwanzig, "Zähler von p"),
+    Liste("ComboBox_W_Nenner", 212, 202, kEins_bis_zwanzig, "Nenner von p"),
+    Label("Label_p_Ast", 276, 188, 80, "( rechter Ast )"),
+    Label("Label_q", 20, 276, 188, "Misserfolgswahrscheinlichkeit  q ="),
+    Label("Label_q_zaehler", 218, 264, 40, ""),
+    Label("Label_q_nenner", 218, 290, 40, ""),
+    Label("Label_p_Ast_links", 276, 276, 80, "( linker Ast )"),
     Haken("CheckBox_mit_Farbe", 36, "Farben verwenden"),
     Haken("CheckBox_Text_an_Aeste", 86, "Text (für Erfolg/Misserfolg) an die Äste schreiben"),
     Haken("CheckBox_Wsk_an_Aeste", 136, "Wahrscheinlichkeiten an die Äste schreiben"),
@@ -70,6 +70,9 @@ TForm5::TForm5(QWidget* eltern) : TFensterbasis(eltern, Qt::Window) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("Baumdiagramme für Bernoulliketten"));
   setFixedSize(677, 452);
+  QFont schrift(QStringLiteral("Arial"));
+  schrift.setPointSize(8);
+  setFont(schrift);
   QPalette p = palette();
   p.setColor(QPalette::Window, QColor(255, 251, 240));  // cream
   setPalette(p);

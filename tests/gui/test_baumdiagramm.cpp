@@ -39,6 +39,11 @@ class Baumfenster : public Hauptfenster_Test {
   }
   std::string Label(const char* name) { return f5->Text(name); }
   QImage Bild() { return form->Image1->grab().toImage(); }
+  QImage Weiss(int b, int h) {
+    QImage w(b, h, Bild().format());
+    w.fill(Qt::white);
+    return w;
+  }
 
   TForm5* f5 = nullptr;
 };
@@ -120,6 +125,23 @@ TEST_F(Baumfenster, Vier_Stufen_aus_der_Liste) {
   EXPECT_EQ(b.pixel(70, 65), kBlau);
   EXPECT_EQ(b.pixel(170, 65), kRot);
   EXPECT_EQ(b.pixel(95, 185 + 29), kSchwarz);  // fraction bar under leaf 18
+}
+
+// All four switches off through the real check boxes: black branches, empty circles, no texts.
+TEST_F(Baumfenster, Schalter_nehmen_Farben_und_Texte_weg) {
+  const char* schalter[] = {"CheckBox_mit_Farbe", "CheckBox_Text_an_Aeste", "CheckBox_Wsk_an_Aeste",
+                            "CheckBox_Pfadwahrsch_ausgeben"};
+  for (const char* s : schalter)
+    f5->Knopf(s)->click();
+  Aufrufen(f5, "BitBtn1Click");
+  const QImage b = Bild();
+  for (const char* s : schalter)
+    f5->Haken_setzen(s, true);
+  EXPECT_EQ(b.pixel(350, 25), kSchwarz);
+  // Inside the circle of node 2 (380, 45), the probability above it, the fraction under leaf 3.
+  EXPECT_EQ(b.copy(374, 39, 13, 13), Weiss(13, 13));
+  EXPECT_EQ(b.copy(370, 17, 23, 12), Weiss(23, 12));
+  EXPECT_EQ(b.copy(215, 100, 31, 30), Weiss(31, 30));
 }
 
 TEST_F(Baumfenster, Fehler_laesst_Bild_und_Fenster_stehen) {

@@ -89,17 +89,6 @@ TEST_F(Baumdiagramm, Knotenzahl_und_erstes_Blatt_je_Stufenzahl) {
   }
 }
 
-// Odd nodes are failures (left), even nodes successes (right); the path counts the even ones.
-TEST_F(Baumdiagramm, Erfolge_auf_dem_Pfad) {
-  struct Fall {
-    int knoten, erfolge;
-  };
-  const Fall faelle[] = {{1, 0},  {2, 1},  {3, 0},  {4, 1},  {5, 1},  {6, 2},
-                         {14, 3}, {15, 0}, {20, 2}, {22, 3}, {30, 4}, {0, 0}};
-  for (const Fall& f : faelle)
-    EXPECT_EQ(Erfolge_auf_Pfad(f.knoten), f.erfolge) << f.knoten;
-}
-
 // Success branches carry Z/N, failure branches (N-Z)/N, never reduced.
 TEST_F(Baumdiagramm, Astwahrscheinlichkeiten_unreduziert) {
   struct Fall {
@@ -166,24 +155,11 @@ TEST_F(Baumdiagramm, Knotenpositionen_der_Stufen) {
   struct Fall {
     int stufen, knoten, x, y;
   };
-  // Root at (320, 5), the middle of a 641-pixel picture.
-  const Fall faelle[] = {{2, 0, 320, 5},
-                         {2, 1, 260, 45},
-                         {2, 2, 380, 45},
-                         {2, 3, 230, 85},
-                         {2, 4, 285, 85},
-                         {2, 6, 410, 85},
-                         {3, 2, 420, 45},
-                         {3, 6, 470, 85},
-                         {3, 7, 145, 130},
-                         {3, 14, 495, 130},
-                         {4, 1, 120, 45},
-                         {4, 6, 620, 85},
-                         {4, 7, -30, 135},
-                         {4, 14, 670, 135},
-                         // The outermost leaves of four stages lie outside the picture.
-                         {4, 15, -55, 185},
-                         {4, 30, 695, 185}};
+  // Root at (320, 5), the middle of a 641-pixel picture; the outermost leaves of four stages
+  // lie outside the picture.
+  const Fall faelle[] = {{2, 0, 320, 5},  {2, 1, 260, 45},  {2, 2, 380, 45},   {2, 4, 285, 85},
+                         {2, 6, 410, 85}, {3, 6, 470, 85},  {3, 7, 145, 130},  {3, 14, 495, 130},
+                         {4, 1, 120, 45}, {4, 7, -30, 135}, {4, 15, -55, 185}, {4, 30, 695, 185}};
   for (const Fall& f : faelle) {
     const std::vector<TKnoten> k = Knotenpositionen(f.stufen, 320, 5);
     ASSERT_EQ(static_cast<int>(k.size()), Knotenanzahl(f.stufen) + 1);
@@ -255,19 +231,6 @@ TEST_F(Baumdiagramm, Listen_halten_p_hoechstens_eins) {
   }
 }
 
-TEST_F(Baumdiagramm, Stufenliste_Schalter_und_Felder_fuehren_die_Einstellungen) {
-  Baum_Liste_gewaehlt(a, "ComboBox_Stufenzahl", 2);
-  EXPECT_EQ(Baumeinstellungen.Stufen, 4);
-  Baum_Schalter_geklickt("CheckBox_Wsk_an_Aeste", false);
-  EXPECT_FALSE(Baumeinstellungen.Wsk_an_Aeste);
-  Baum_Schalter_geklickt("CheckBox_mit_Farbe", false);
-  EXPECT_FALSE(Baumeinstellungen.mit_Farbe);
-  Baum_Feld_geaendert("Edit_Erfolg", "T");
-  Baum_Feld_geaendert("Edit_Misserfolg", "N");
-  EXPECT_EQ(Baumeinstellungen.Erfolg, "T");
-  EXPECT_EQ(Baumeinstellungen.Misserfolg, "N");
-}
-
 // ---- faults ------------------------------------------------------------------------------------
 
 // Settings that make no tree end with a message and leave the picture as it was.
@@ -276,22 +239,21 @@ TEST_F(Baumdiagramm, Fehlerhafte_Einstellungen_zeichnen_nichts) {
     int stufen, z, n;
     const char* erfolg;
     const char* misserfolg;
-    bool text_an_aeste;
     const char* meldung;
   };
+  const char* nenner = "Der Nenner der Erfolgswahrscheinlichkeit muss zwischen 1 und 20 liegen.";
+  const char* zaehler =
+      "Der Zähler der Erfolgswahrscheinlichkeit muss zwischen 1 und dem Nenner liegen.";
+  const char* stufen = "Die Anzahl der Stufen muss 2, 3 oder 4 sein.";
   const Fall faelle[] = {
-      {2, 1, 0, "w", "f", true,
-       "Der Nenner der Erfolgswahrscheinlichkeit muss zwischen 1 und 20 liegen."},
-      {2, 1, 21, "w", "f", true,
-       "Der Nenner der Erfolgswahrscheinlichkeit muss zwischen 1 und 20 liegen."},
-      {2, 4, 3, "w", "f", true,
-       "Der Zähler der Erfolgswahrscheinlichkeit muss zwischen 1 und dem Nenner liegen."},
-      {2, 0, 3, "w", "f", true,
-       "Der Zähler der Erfolgswahrscheinlichkeit muss zwischen 1 und dem Nenner liegen."},
-      {5, 1, 3, "w", "f", true, "Die Anzahl der Stufen muss 2, 3 oder 4 sein."},
-      {1, 1, 3, "w", "f", true, "Die Anzahl der Stufen muss 2, 3 oder 4 sein."},
-      {2, 1, 3, "", "f", true, "Bitte einen Text für \"Erfolg\" eingeben."},
-      {3, 1, 3, "w", "  ", true, "Bitte einen Text für \"Misserfolg\" eingeben."},
+      {2, 1, 0, "w", "f", nenner},
+      {2, 1, 21, "w", "f", nenner},
+      {2, 4, 3, "w", "f", zaehler},
+      {2, 0, 3, "w", "f", zaehler},
+      {5, 1, 3, "w", "f", stufen},
+      {1, 1, 3, "w", "f", stufen},
+      {2, 1, 3, "", "f", "Bitte einen Text für \"Erfolg\" eingeben."},
+      {3, 1, 3, "w", "  ", "Bitte einen Text für \"Misserfolg\" eingeben."},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.meldung);
@@ -299,7 +261,6 @@ TEST_F(Baumdiagramm, Fehlerhafte_Einstellungen_zeichnen_nichts) {
     Baumeinstellungen = Baum(f.stufen, f.z, f.n);
     Baumeinstellungen.Erfolg = f.erfolg;
     Baumeinstellungen.Misserfolg = f.misserfolg;
-    Baumeinstellungen.Text_an_Aeste = f.text_an_aeste;
     Bild_fuellen(a.bild, kRot, kRot, 1);
     const QImage vorher = a.bild.Bild();
     EXPECT_FALSE(Baumdiagramm_zeichnen(a));
