@@ -1,6 +1,6 @@
 #include "workbench/Baumdiagramm.h"
 
-#include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "kos/UGrafik.h"
