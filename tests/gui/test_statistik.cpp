@@ -50,14 +50,14 @@ class Statistikfenster : public Plotfenster {
 }  // namespace
 
 // 6, 12, 7, 4, 5, 10, 6, 2, 4, 5, 3 on the view -1..15: Q1 = 4, Med = 5, Q3 = 7, fences
-// [-0,5; 11,5]. The modified boxplot in lane 1 (pixel row 280) ends its whisker at 10 (pixel
-// 440) and marks 12 (pixel 520) with a red cross.
+// [-0,5; 11,5]. The modified boxplot in lane 3 (height 5, pixel row 120) ends its whisker at 10
+// (pixel 440) and marks 12 (pixel 520) with a red cross.
 TEST_F(Statistikfenster, ModifizierterBoxplotMitKennzahlen) {
   SkriptDialoge d;
   Eingeben("Edit_xa", "-1");
   Eingeben("Edit_xe", "15");
   Spalte_tippen(1, {"6", "12", "7", "4", "5", "10", "6", "2", "4", "5", "3"});
-  Waehlen("ComboBox_DiagrPlotNr", 0);
+  Waehlen("ComboBox_DiagrPlotNr", 2);
   Waehlen("ComboBox_DiagrammTyp", Diagramm_Boxplot_modifiziert);
   Zeichnen();
   EXPECT_TRUE(d.meldungen.empty());
@@ -68,9 +68,10 @@ TEST_F(Statistikfenster, ModifizierterBoxplotMitKennzahlen) {
   EXPECT_EQ(C(5, 3), "4");  // sorted distinct values 2, 3, 4, ...
   EXPECT_EQ(C(6, 3), "2");  // 4 occurs twice
   EXPECT_EQ(C(7, 3), "18,18%");
-  EXPECT_EQ(P(380, 280), kBlau);  // upper whisker
-  EXPECT_NE(P(470, 280), kBlau);  // no whisker beyond 10
-  EXPECT_EQ(P(520, 280), kRot);   // centre of the cross
+  EXPECT_EQ(P(380, 120), kBlau);  // upper whisker
+  EXPECT_NE(P(470, 120), kBlau);  // no whisker beyond 10
+  EXPECT_EQ(P(520, 120), kRot);   // centre of the cross
+  EXPECT_NE(P(380, 280), kBlau);  // nothing in lane 1
 }
 
 // Three categories as a pie: 25 %, 25 %, 50 % from 12 o'clock counter-clockwise.
