@@ -21,7 +21,9 @@ std::string Zeilenmeldung(const char* anfang, int zeile) {
 // A cell after the last number of a column that is not empty means the list was cut short by a
 // typing error, not ended.
 bool Nach_Liste_belegt(const Tabelle& t, int spalte, int anzahl) {
-  return anzahl < Letzte_Zeile && !t.Zelle(spalte, anzahl + 1).empty();
+  if (anzahl >= Letzte_Zeile) return false;
+  const std::string& zelle = t.Zelle(spalte, anzahl + 1);
+  return zelle.find_first_not_of(' ') != std::string::npos;
 }
 
 bool Klasse_lesen(const std::string& text, TPunkt& klasse) {
@@ -85,6 +87,8 @@ std::string Stichprobe_einlesen(const Tabelle& t, bool histogramm, TStichprobe& 
     return Zeilenmeldung("Spalte2: keine Zahl in Zeile ", k2 + 1);
   s.Textmodus = k1 == 0;
   if (!s.Textmodus) {
+    if (Nach_Liste_belegt(t, kWertespalte, k1))
+      return Zeilenmeldung("Spalte1: keine Zahl in Zeile ", k1 + 1);
     if (histogramm) return "Ein Histogramm braucht Klassen a;b in Spalte1 !";
     if (k2 == 0) s.Haeufigkeiten.assign(k1, 1);
     if (static_cast<int>(s.Haeufigkeiten.size()) != k1) return "Listen unterschiedlich lang !";
@@ -93,6 +97,8 @@ std::string Stichprobe_einlesen(const Tabelle& t, bool histogramm, TStichprobe& 
     return "";
   }
   if (k2 == 0) return "Keine Daten !";
+  // Names or classes without a frequency would be dropped without a word.
+  if (Nach_Liste_belegt(t, kWertespalte, k2)) return "Listen unterschiedlich lang !";
   if (histogramm) return Klassen_einlesen(t, k2, s);
   for (int i = 1; i <= k2; ++i) {
     s.Werte.push_back(i);
