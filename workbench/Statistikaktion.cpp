@@ -21,6 +21,7 @@ constexpr TFarbe kBlau = 0xFF0000;  // colours are 0xBBGGRR
 constexpr TStiftstil kVoll = TStiftstil::Durchgezogen;
 constexpr int kBoxplot_Stift = 2;
 constexpr int kKreuz_halb = 3 * kBoxplot_Stift;
+constexpr int kKennzahlenzeilen = 11;  // rows of the figures block below its header
 
 const char* const kNegativ =
     "Häufigkeiten müssen positiv sein !\r\nKennzahlen können nicht berechnet werden !";
@@ -193,6 +194,9 @@ void Sektor_beschriften(TBild& bild, const std::string& text, TPunkt L, TPunkt M
 void Kreisdiagramm_zeichnen(TBild& bild, const TStichprobe& s, TPunkt B, TPunkt M) {
   const std::vector<TSektor> sektoren = Kreissektoren_berechnen(s.Haeufigkeiten, B, M);
   Tabelle::Sammler sammler(Zahlentabelle);
+  for (int spalte = 3; spalte <= 8; ++spalte)
+    for (int zeile = 0; zeile <= kKennzahlenzeilen; ++zeile)
+      Zahlentabelle.Zelle_setzen(spalte, zeile, "");
   const long double rho = B.y - M.y;
   const int mx = X(bild, M.x), my = Y(bild, M.y);
   TPunkt P = B;
@@ -261,7 +265,8 @@ bool Haeufigkeiten_brauchbar(const TStichprobe& s, bool mit_Kennzahlen) {
 void Diagramm_ausfuehren(Anzeige& a, TBild& bild, TStichprobe& s) {
   const bool histogramm = Werkbank.Diagrammtyp == Diagramm_Histogramm;
   const bool ganz = Alle_ganzzahlig(s.Haeufigkeiten);
-  const bool mit_Kennzahlen = ganz && !histogramm;
+  // The pie chart's own columns would cut through the frequency table and the figures.
+  const bool mit_Kennzahlen = ganz && !histogramm && Werkbank.Diagrammtyp != Diagramm_Kreis;
   if (!Haeufigkeiten_brauchbar(s, mit_Kennzahlen)) return;
   // Figures are only computed for whole frequencies; a boxplot needs them.
   if (Ist_Boxplot(Werkbank.Diagrammtyp) && !ganz) return Dialog().Meldung(kBoxplot_ganzzahlig);
@@ -274,9 +279,11 @@ void Diagramm_ausfuehren(Anzeige& a, TBild& bild, TStichprobe& s) {
     if (ganz) {
       Gleiche_Werte_zusammenfassen(s);
       Punkteliste_fuellen(s.Werte, s.Haeufigkeiten);
-      Haeufigkeitstabelle_schreiben(Zahlentabelle, s);
-      const bool berechnet = Kennzahlen_berechnen(s, k);
-      Kennzahlen_ausgeben(Zahlentabelle, k, !berechnet);
+      if (mit_Kennzahlen) {
+        Haeufigkeitstabelle_schreiben(Zahlentabelle, s);
+        const bool berechnet = Kennzahlen_berechnen(s, k);
+        Kennzahlen_ausgeben(Zahlentabelle, k, !berechnet);
+      }
     }
   }
   Zeichnen(a, bild, s, k);

@@ -218,6 +218,24 @@ TEST_F(Statistikaktion, KreisdiagrammSchreibtAnteileUndGleichtDieAnsichtAn) {
   EXPECT_EQ(Stil.Fuellfarbe, Farbe_nach_Nummer(2));
 }
 
+// Figures of earlier data and the pie's own columns must not stand side by side.
+TEST_F(Statistikaktion, KreisdiagrammOhneKennzahlen) {
+  Daten({"1", "2", "2", "3"}, {});
+  Zeichnen(Diagramm_Saeulen);
+  ASSERT_EQ(C(3, 1), "n =");
+  Zeichnen(Diagramm_Kreis);
+  EXPECT_TRUE(d.meldungen.empty());
+  const char* anteile[] = {"25%", "50%", "25%"};
+  for (int z = 1; z <= 3; ++z) {
+    EXPECT_EQ(C(3, z), "") << z;
+    EXPECT_EQ(C(4, z), anteile[z - 1]) << z;
+    EXPECT_EQ(C(6, z), "") << z;
+  }
+  for (int z = 4; z <= 11; ++z)
+    EXPECT_EQ(C(3, z) + C(4, z) + C(5, z) + C(6, z) + C(7, z), "") << z;
+  EXPECT_EQ(C(3, 0) + C(4, 0), "");
+}
+
 // A category of frequency 0 has no sector; it must not paint over the others.
 TEST_F(Statistikaktion, KreisdiagrammOhneLeerenSektor) {
   Daten({"A", "B"}, {"1", "0"});
