@@ -194,9 +194,13 @@ void Sektor_beschriften(TBild& bild, const std::string& text, TPunkt L, TPunkt M
 void Kreisdiagramm_zeichnen(TBild& bild, const TStichprobe& s, TPunkt B, TPunkt M) {
   const std::vector<TSektor> sektoren = Kreissektoren_berechnen(s.Haeufigkeiten, B, M);
   Tabelle::Sammler sammler(Zahlentabelle);
-  for (int spalte = 3; spalte <= 8; ++spalte)
-    for (int zeile = 0; zeile <= kKennzahlenzeilen; ++zeile)
+  // The pie's columns get their own headers; nothing of an earlier figures block stays.
+  const char* kopf[] = {"Kreisdiagramm", "  Anteil", "  Winkel", "", "  x Ende", "  y Ende"};
+  for (int spalte = 3; spalte <= 8; ++spalte) {
+    Zahlentabelle.Zelle_setzen(spalte, 0, kopf[spalte - 3]);
+    for (int zeile = 1; zeile <= kKennzahlenzeilen; ++zeile)
       Zahlentabelle.Zelle_setzen(spalte, zeile, "");
+  }
   const long double rho = B.y - M.y;
   const int mx = X(bild, M.x), my = Y(bild, M.y);
   TPunkt P = B;
