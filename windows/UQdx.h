@@ -246,6 +246,7 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_waagerechte_EntfernungenClick();
 
   // ---- Statistik -----------------------------------------------------------------------------
+  void SpeedButton_Diagramm_zeichnenClick();
 
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
