@@ -99,6 +99,9 @@ void Skalarprodukt_geklickt() {
   if (k1 == 0) return;
   const std::vector<long double> v = Spalte_einlesen(Zahlentabelle, c + 1, k2);
   if (k2 != k1) return Dialog().Meldung("Spalten haben unterschiedlich viele Elemene !");
+  // Full columns leave no row below them for the result.
+  if (k1 == Letzte_Zeile)
+    return Dialog().Meldung("Unter den vollen Spalten ist keine Zeile für das Ergebnis frei !");
   Zahlentabelle.Zelle_setzen(c, k1 + 1, "Skalarpr=");
   Zahl_schreiben(c + 1, k1 + 1, Skalarprodukt_berechnen(u.data(), v.data(), k1));
 }

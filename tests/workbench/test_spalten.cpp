@@ -118,6 +118,17 @@ TEST_F(Spalten, Produkte_melden_unpassende_Spalten) {
   }
 }
 
+TEST_F(Spalten, Skalarprodukt_voller_Spalten_hat_keinen_Platz) {
+  for (int r = 1; r <= 1500; ++r) {
+    Zahlentabelle.Zelle_setzen(7, r, "1");
+    Zahlentabelle.Zelle_setzen(8, r, "2");
+  }
+  Zahlentabelle.Gehe_zu(7, 1);
+  Skalarprodukt_geklickt();
+  EXPECT_EQ(d.meldungen, Texte{"Unter den vollen Spalten ist keine Zeile für das Ergebnis frei !"});
+  EXPECT_EQ(Zahlentabelle.Zelle(7, 1500) + Zahlentabelle.Zelle(8, 1500), "12");
+}
+
 TEST_F(Spalten, Spalte_plus_und_mal_r) {
   // r = 0,03 at start.
   struct Fall {
