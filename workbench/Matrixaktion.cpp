@@ -136,7 +136,7 @@ std::string Code_zu_Zeichen(int code) {
 }
 
 int Text_in_Matrix(const std::string& text, TMatrix& m, int n) {
-  if (text.empty() || text == " " || n < 1) return 0;
+  if (text.empty() || text == " " || n < 1 || n > kMatrix_Spalten) return 0;
   const std::vector<int> codes = Text_zu_Codes(text);
   m = TMatrix{};
   int zeilen = 0;

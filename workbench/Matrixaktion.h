@@ -46,7 +46,8 @@ std::vector<int> Text_zu_Codes(const std::string& text);
 // become U+FFFD, the replacement character, so that nothing invisible lands in the field.
 std::string Code_zu_Zeichen(int code);
 // The codes of the text, n per row, the last row filled up with spaces (32); 0 rows for an empty
-// text or a single space. The caller sees to it that the text fits 44 rows of at most 41 codes.
+// text or a single space, and for an n wider than the store. Codes beyond 44 rows are dropped, so
+// the caller checks the length first.
 int Text_in_Matrix(const std::string& text, TMatrix& m, int n);
 // Each entry truncated towards zero and taken modulo 256 (also for negative entries) as one
 // character, row by row.

@@ -220,6 +220,17 @@ TEST_F(Interpolation, Spline_ist_zweimal_stetig_differenzierbar) {
   EXPECT_NEAR(Kruemmung("Stueck4", p[4].first), 0, 1E-4);
 }
 
+// 11 points give 40 unknowns and hundreds of states; Escape leaves the trace and nothing is taken.
+TEST_F(Interpolation, Schrittweiser_Spline_endet_mit_Escape) {
+  Punkte_setzen(Reihe(11));
+  const std::string f = Werkbank.Feldtext("Edit_fSchar");
+  d.abbruch_ab_abfrage = 3;
+  Spline_geklickt(a, true);
+  EXPECT_EQ(d.tasten, 3);
+  EXPECT_EQ(d.meldungen, std::vector<std::string>{"Schrittweise Rechnung abgebrochen."});
+  EXPECT_EQ(Werkbank.Feldtext("Edit_fSchar"), f);
+}
+
 // -x³/9 + 2x²/3 takes the horizontal line at (0|0) and leaves with slope 1 at (3|3).
 TEST_F(Interpolation, Trassierung_schliesst_knickfrei_an) {
   Punkte_setzen({{-3, 0}, {0, 0}, {3, 3}, {6, 6}});
