@@ -66,6 +66,24 @@ TEST_F(Matrixfenster, Gleichungssystem_nach_einem_Lesefehler) {
   EXPECT_EQ(Zelle(5, 0), "     \u00B71");
 }
 
+// With the trace switch each state waits for a key; Escape at the second state ends it there.
+TEST_F(Matrixfenster, Schrittweise_mit_Escape) {
+  SkriptDialoge d;
+  d.abbruch_ab_abfrage = 2;
+  form->Haken_setzen("CheckBox_Tracing", true);
+  const char* A[2][3] = {{"2", "1", "5"}, {"1", "-1", "1"}};
+  for (int i = 0; i < 2; ++i)
+    for (int k = 0; k < 3; ++k)
+      Setzen(3 + k, 1 + i, A[i][k]);
+  Operation(0);
+  Klick("SpeedButton_MatrixOps");
+  form->Haken_setzen("CheckBox_Tracing", false);
+  EXPECT_EQ(d.tasten, 2);
+  EXPECT_EQ(d.letzte_meldung(), "Schrittweise Rechnung abgebrochen.");
+  EXPECT_EQ(Zelle(3, 4), "");   // no result row
+  EXPECT_EQ(Zelle(3, 5), "2");  // the state shown last, one row lower: before the exchange
+}
+
 TEST_F(Matrixfenster, Text_zu_Codes_und_zurueck) {
   SkriptDialoge d;
   form->Feld("Edit_Text_in_Grafik")->setText("Hallo");  // the field has no leave rule
