@@ -80,6 +80,7 @@ void Intervallfeld_setzen(Anzeige& a, const char* feld, const std::string& text)
   Zahlfeld_verlassen(a, feld);
 }
 
+// The matrix button empties column 2, so the points go back also when no solution came out.
 void Punkte_zurueckschreiben(const std::vector<TPunkt>& p) {
   Punkte_ausgeben(Zahlentabelle, 1, p, static_cast<int>(p.size()));
 }
@@ -108,7 +109,7 @@ void Interpolationspolynom_geklickt(Anzeige& a, bool schrittweise) {
   Tabelle_leeren(Zahlentabelle);
   Interpolationssystem_schreiben(Zahlentabelle, p, N);
   std::vector<long double> koeffizienten;
-  if (!System_loesen(a, schrittweise, N, koeffizienten)) return;
+  if (!System_loesen(a, schrittweise, N, koeffizienten)) return Punkte_zurueckschreiben(p);
   Feld_zeigen(a, "Edit_hSchar", Polynom_genau(koeffizienten, N - 1));
   Punkte_zurueckschreiben(p);
   Intervallfeld_setzen(a, "Edit_xaSchar_h", Werkbank.Feldtext("Edit_xa"));
@@ -123,7 +124,7 @@ void Spline_geklickt(Anzeige& a, bool schrittweise) {
   Tabelle_leeren(Zahlentabelle);
   Splinesystem_schreiben(Zahlentabelle, p, N);
   std::vector<long double> x;
-  if (!System_loesen(a, schrittweise, 4 * n, x)) return;
+  if (!System_loesen(a, schrittweise, 4 * n, x)) return Punkte_zurueckschreiben(p);
   auto text = [&](int k) {
     return Polynom_zu_Text(Stueck(x, k), 3, Zahlformat.Fixkomma, Zahlformat.Gesamtstellen,
                            Zahlformat.Nachkommastellen, Zahlformat.Bruchdarstellung);
@@ -162,7 +163,7 @@ void Trassierung_geklickt(Anzeige& a, bool schrittweise) {
       Zahlentabelle.Zelle_setzen(c, z, "");
   Trassierungssystem_schreiben(Zahlentabelle, p);
   std::vector<long double> x;
-  if (!System_loesen(a, schrittweise, 4, x)) return;
+  if (!System_loesen(a, schrittweise, 4, x)) return Punkte_zurueckschreiben(p);
   const std::string h = Polynom_genau({x[3], x[2], x[1], x[0]}, 3);
   Feld_zeigen(a, "Edit_hSchar", h);
   Punkte_zurueckschreiben(p);

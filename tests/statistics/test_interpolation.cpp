@@ -229,6 +229,7 @@ TEST_F(Interpolation, Schrittweiser_Spline_endet_mit_Escape) {
   EXPECT_EQ(d.tasten, 3);
   EXPECT_EQ(d.meldungen, std::vector<std::string>{"Schrittweise Rechnung abgebrochen."});
   EXPECT_EQ(Werkbank.Feldtext("Edit_fSchar"), f);
+  EXPECT_EQ(Zahlentabelle.Zelle(2, 2), "1");  // the user's points stay in the table
 }
 
 // -x³/9 + 2x²/3 takes the horizontal line at (0|0) and leaves with slope 1 at (3|3).
