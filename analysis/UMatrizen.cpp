@@ -206,3 +206,35 @@ std::array<long double, 3> Vektorprodukt_berechnen(const std::array<long double,
                                                    const std::array<long double, 3>& b) {
   return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
+
+bool Matrix_endlich(const TMatrix& m, int zeilen, int spalten) {
+  for (int i = 1; i <= zeilen; ++i)
+    for (int k = 1; k <= spalten; ++k)
+      if (!std::isfinite(m(i, k))) return false;
+  return true;
+}
+
+namespace {
+
+bool Gleiche_Bloecke(const TMatrix& x, const TMatrix& y, int n) {
+  for (int i = 1; i <= n; ++i)
+    for (int k = 1; k <= n; ++k)
+      if (x(i, k) != y(i, k)) return false;
+  return true;
+}
+
+}  // namespace
+
+bool Matrixpotenz_schrittweise(const TMatrix& A, int n, int m, TMatrix& p,
+                               const TPotenzschritt& weiter) {
+  p = A;
+  for (int i = 2; i <= m; ++i) {
+    const TMatrix naechste = Matrixprodukt(A, p, n, n, n);
+    if (Gleiche_Bloecke(naechste, p, n)) return true;
+    p = naechste;
+    // Overflowed entries stay infinite or undefined; more factors cannot bring them back.
+    if (!Matrix_endlich(p, n, n)) return true;
+    if (weiter && !weiter(i)) return false;
+  }
+  return true;
+}

@@ -59,3 +59,15 @@ int Rang(TMatrix m, int zeilen, int spalten);
 long double Skalarprodukt_berechnen(const long double* a, const long double* b, int laenge);
 std::array<long double, 3> Vektorprodukt_berechnen(const std::array<long double, 3>& a,
                                                    const std::array<long double, 3>& b);
+
+// ---- additions for the matrix buttons -------------------------------------------------------
+
+// True when every entry of the rows x columns block is a finite number.
+bool Matrix_endlich(const TMatrix& m, int zeilen, int spalten);
+// Called after each multiplication with the exponent reached; returning false stops.
+using TPotenzschritt = std::function<bool(int erreicht)>;
+// The m-th power (m >= 1) by repeated multiplication from the left, like Matrixpotenz, but weiter
+// may stop it (false is returned then, p as far as it got). A power that no longer changes (unit,
+// zero and other idempotent matrices) is final, so a huge exponent does not multiply in vain.
+bool Matrixpotenz_schrittweise(const TMatrix& A, int n, int m, TMatrix& p,
+                               const TPotenzschritt& weiter);

@@ -271,6 +271,12 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_senkrechte_EntfernungenClick();
   void SpeedButton_waagerechte_EntfernungenClick();
 
+  // ---- Matrix: Matrixoperationen, Interpolation ----------------------------------------------
+  void SpeedButton_MatrixOpsClick();
+  void SpeedButton_InterpolationspolynomClick();
+  void SpeedButton_SplineInterpolationClick();
+  void SpeedButton_TrassierungClick();
+
   // ---- Statistik -----------------------------------------------------------------------------
   void SpeedButton_Diagramm_zeichnenClick();
 
