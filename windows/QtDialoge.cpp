@@ -50,17 +50,21 @@ QLineEdit* Mustertext(QFontDialog* auswahl) {
   return nullptr;
 }
 
-// Closes itself on the first key the user presses.
+// Closes itself on the first key the user presses; Escape also asks the running work to stop.
 class Tastendialog final : public QDialog {
  public:
   Tastendialog() {
     setWindowTitle(kTitel);
     auto* l = new QVBoxLayout(this);
-    l->addWidget(new QLabel(QStringLiteral("Weiter mit beliebiger Taste ..."), this));
+    l->addWidget(new QLabel(QStringLiteral("Taste drücken"), this));
   }
+  bool escape = false;
 
  protected:
-  void keyPressEvent(QKeyEvent*) override { accept(); }
+  void keyPressEvent(QKeyEvent* e) override {
+    escape = e->key() == Qt::Key_Escape;
+    accept();
+  }
 };
 
 }  // namespace
@@ -216,6 +220,7 @@ bool QtDialoge::Speicherpfad_waehlen(const std::string& titel, const std::string
 void QtDialoge::Taste_abwarten() {
   Tastendialog d;
   d.exec();
+  if (d.escape) escape_gedrueckt_ = true;
 }
 
 bool QtDialoge::Abbruch_angefordert() {
