@@ -245,6 +245,9 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_senkrechte_EntfernungenClick();
   void SpeedButton_waagerechte_EntfernungenClick();
 
+  // ---- Statistik: Regressionsmodelle -----------------------------------------------------------
+  void SpeedButton_Regressionsmodell_startenClick();
+
   // ---- Statistik -----------------------------------------------------------------------------
 
  protected:

@@ -325,6 +325,7 @@ void Tabellierhinweis(Anzeige& a, bool an) {
 }
 
 void Zweite_Gerade_geklickt(Anzeige& a, bool an) {
+  Werkbank.zwei_Regressionsgeraden = an && Werkbank.Regressionsmodell <= 1;
   if (an && Werkbank.Regressionsmodell > 1) a.Haken_zeigen("CheckBox_2_Regressionsgeraden", false);
 }
 
