@@ -149,16 +149,30 @@ std::string Polynomtitel(int d) {
   return "Polynom(" + std::to_string(d) + ".Grades) -";
 }
 
+// Coefficients that change no y of the data range by more than rounding are rounding: on data
+// lying exactly on x³ they would otherwise show as "+1,6E-18x²".
+void Rundungsreste_streichen(std::vector<long double>& c, int d, const std::vector<TPunkt>& p,
+                             int n) {
+  long double x_max = 0, y_max = 0;
+  for (int i = 0; i < n; ++i) {
+    x_max = std::max(x_max, std::abs(p[i].x));
+    y_max = std::max(y_max, std::abs(p[i].y));
+  }
+  for (int k = 0; k <= d; ++k)
+    if (std::abs(c[k]) * std::pow(x_max, static_cast<long double>(k)) < 1E-15L * y_max) c[k] = 0;
+}
+
 TRegressionsergebnis Polynom_zeigen(const std::vector<TPunkt>& p, int n, int d,
                                     const TZahlformat& f) {
   std::string fehler;
   bool ok = false;
-  const std::vector<long double> c = Polynom_anpassen(p, n, d, fehler, ok);
+  std::vector<long double> c = Polynom_anpassen(p, n, d, fehler, ok);
   if (!ok) return Nur_Meldung(fehler);
   bool r_ok = false;
   const long double r = Polynom_Korrelation(p, n, c, d, r_ok);
   for (int k = 0; k <= d; ++k)
     if (!endlich(c[k])) return Nur_Meldung(kZuGross);
+  Rundungsreste_streichen(c, d, p, n);
   TRegressionsergebnis e;
   const std::string text = Polynomtext(c, d, f);
   const std::string r_text = Korrelationstext("Korrel:   ", r_ok, r, f);
