@@ -17,6 +17,10 @@ bool endlich(long double x) {
   return std::isfinite(x);
 }
 
+int Gueltige_Anzahl(const std::vector<TPunkt>& p, int n) {
+  return std::clamp(n, 0, static_cast<int>(p.size()));
+}
+
 // Sums of products about the point (x0, y0).
 struct TSummen {
   long double xx = 0, xy = 0, yy = 0;
@@ -101,7 +105,8 @@ TRegressionsergebnis Nur_Meldung(const std::string& text) {
 TRegressionsergebnis Geraden_zeigen(const std::vector<TPunkt>& p, int n, int modell, bool zweite,
                                     const TZahlformat& f) {
   const TGeradenanpassung g = Gerade_anpassen(p, n, modell == Modell_Ursprungsgerade);
-  if (!endlich(g.m) || !endlich(g.b) || !endlich(g.x0) || !endlich(g.y0))
+  if (g.fall == TGeradenfall::zu_gross || !endlich(g.m) || !endlich(g.b) || !endlich(g.x0) ||
+      !endlich(g.y0))
     return Nur_Meldung(kZuGross);
   TRegressionsergebnis e;
   const std::string r_text = Korrelationstext("Korrelation:   ", g.r_definiert, g.r, f);
@@ -127,6 +132,8 @@ TRegressionsergebnis Geraden_zeigen(const std::vector<TPunkt>& p, int n, int mod
       e.felder.push_back({"Edit_gSchar", y0});
       gerade1 = "x=" + x0;
       gerade2 = "y=" + y0;
+      break;
+    case TGeradenfall::zu_gross:
       break;
     case TGeradenfall::m2_unendlich:
       e.zeichnungen.push_back({false, y0, kBlau});
@@ -286,6 +293,7 @@ std::string Mindestanzahl_Meldung(int modell, int n) {
 
 TGeradenanpassung Gerade_anpassen(const std::vector<TPunkt>& p, int n, bool durch_Ursprung) {
   TGeradenanpassung g;
+  n = Gueltige_Anzahl(p, n);
   if (n < 1) {
     g.fall = TGeradenfall::m_unendlich;
     return g;
@@ -295,6 +303,10 @@ TGeradenanpassung Gerade_anpassen(const std::vector<TPunkt>& p, int n, bool durc
     g.y0 = Mittelwert_y(p, n);
   }
   const TSummen s = Summen_um(p, n, g.x0, g.y0);
+  if (!endlich(s.xx) || !endlich(s.yy) || !endlich(s.xy)) {
+    g.fall = TGeradenfall::zu_gross;
+    return g;
+  }
   if (std::abs(s.xx) < kNull) {
     g.fall = TGeradenfall::m_unendlich;
     return g;
@@ -316,6 +328,7 @@ std::vector<long double> Polynom_anpassen(const std::vector<TPunkt>& p, int n, i
                                           std::string& fehler, bool& ok) {
   ok = false;
   std::vector<long double> c(kKoeffizienten, 0.0L);
+  n = Gueltige_Anzahl(p, n);
   if (d < 1 || d + 2 > kMatrix_Spalten || n < 1) return c;
   if (Verschiedene_x(p, n) <= d) {
     fehler = "Fehler ! Für ein Polynom " + std::to_string(d) + ". Grades sind mindestens " +
@@ -357,7 +370,8 @@ std::vector<long double> Polynom_anpassen(const std::vector<TPunkt>& p, int n, i
 long double Polynom_Korrelation(const std::vector<TPunkt>& p, int n,
                                 const std::vector<long double>& c, int d, bool& ok) {
   ok = false;
-  if (n < 1) return 0;
+  n = Gueltige_Anzahl(p, n);
+  if (n < 1 || d < 0 || d >= static_cast<int>(c.size())) return 0;
   const long double y_mittel = Mittelwert_y(p, n);
   long double ssr = 0, sst = 0;
   bool streuen = false;  // an exact test: the mean of equal values need not equal them
@@ -377,7 +391,7 @@ long double Polynom_Korrelation(const std::vector<TPunkt>& p, int n,
 
 TModellanpassung Modell_anpassen(const std::vector<TPunkt>& p, int n, int modell) {
   TModellanpassung e;
-  std::vector<TPunkt> q(p.begin(), p.begin() + std::clamp(n, 0, static_cast<int>(p.size())));
+  std::vector<TPunkt> q(p.begin(), p.begin() + Gueltige_Anzahl(p, n));
   bool y_negiert = false;
   if (q.empty() || !Transformieren(q, modell, e.x_negiert, y_negiert)) {
     e.fehler = Modellfehler(modell);
@@ -386,6 +400,10 @@ TModellanpassung Modell_anpassen(const std::vector<TPunkt>& p, int n, int modell
   const TGeradenanpassung g = Gerade_anpassen(q, static_cast<int>(q.size()), false);
   if (g.fall == TGeradenfall::m_unendlich) {
     e.fehler = "Fehler ! Alle x-Werte sind gleich: kein Modell bestimmbar";
+    return e;
+  }
+  if (g.fall == TGeradenfall::zu_gross) {
+    e.fehler = kZuGross;
     return e;
   }
   e.r = g.r;
@@ -445,10 +463,12 @@ std::string Modellterm(int modell, const TModellanpassung& e, const TZahlformat&
 
 TRegressionsergebnis Regression_berechnen(const std::vector<TPunkt>& p, int n, int modell,
                                           bool zweite_Gerade, const TZahlformat& f) {
-  n = std::clamp(n, 0, static_cast<int>(p.size()));
+  n = Gueltige_Anzahl(p, n);
   if (modell < 0 || modell >= Modelle_Anzahl) return {};
   const std::string zuwenig = Mindestanzahl_Meldung(modell, n);
   if (!zuwenig.empty()) return Nur_Meldung(zuwenig);
+  for (int i = 0; i < n; ++i)
+    if (!endlich(p[i].x) || !endlich(p[i].y)) return Nur_Meldung(kZuGross);
   if (modell <= Modell_Gerade) return Geraden_zeigen(p, n, modell, zweite_Gerade, f);
   if (modell <= Modell_Grad5) return Polynom_zeigen(p, n, modell, f);
   return Modell_zeigen(p, n, modell, f);

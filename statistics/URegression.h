@@ -35,6 +35,7 @@ enum class TGeradenfall {
   bestimmt,
   m_unendlich,   // all x equal: no line y = m·x + b fits
   m2_unendlich,  // the regression of x on y is the vertical line through the centre
+  zu_gross,      // the sums of squares overflow
 };
 
 struct TGeradenanpassung {

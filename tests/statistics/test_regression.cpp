@@ -377,3 +377,15 @@ TEST(Regressionstexte, Lineare_Regression_meldet_beide_Geraden) {
   EXPECT_EQ(e.meldung,
             "Lineare Regression:\r\r1.Gerade:  y=2x\r\r2.Gerade:  y=2x\r\rKorrelation:   r=1");
 }
+
+// Values whose squares overflow give a message instead of a NaN curve.
+TEST(Regressionstexte, Ueberlauf_wird_gemeldet) {
+  const Punkte riesig{{1e4000L, 1}, {2e4000L, 2}, {3e4000L, 4}};
+  for (int modell : {Modell_Ursprungsgerade, Modell_Gerade, Modell_Grad2}) {
+    SCOPED_TRACE(modell);
+    const TRegressionsergebnis e = Regression_berechnen(riesig, 3, modell, true, Standardformat());
+    EXPECT_EQ(e.meldung, "Fehler ! Die Werte sind zu groß für dieses Modell");
+    EXPECT_TRUE(e.felder.empty());
+    EXPECT_TRUE(e.zeichnungen.empty());
+  }
+}

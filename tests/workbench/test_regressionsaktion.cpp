@@ -159,6 +159,13 @@ TEST_F(Regressionsaktion, Meldungen_und_Feldtexte) {
        {{"1", "2"}, {"2", "4"}, {"3", "6"}},
        "Lineare Regression:\r\r1.Gerade:  y=2x\r\r\r\rKorrelation:   r=1",
        {{"Edit_fSchar", "2x"}, {"Edit_hSchar", "Korrelation:   r=1"}}},
+      // Through the origin both substitute lines pass through the origin, not the means.
+      {"Ursprungsgerade ohne Trend",
+       0,
+       true,
+       {{"1", "1"}, {"-1", "1"}},
+       "Lineare Regression:\r\r1.Gerade:  y=0\r\r2.Gerade:  x=0\r\rKorrelation:   r=0",
+       {{"Edit_fSchar", "0"}, {"Edit_hSchar", "Korrelation:   r=0"}}},
       {"alle x gleich",
        1,
        false,
