@@ -371,13 +371,6 @@ TEST(Regressionstexte, Kleine_Koeffizienten_und_Festkomma) {
   EXPECT_EQ(Koeffizient_Text(0.5L, f), "0,500000");  // no padding inside a term
 }
 
-TEST(Regressionstexte, Lineare_Regression_meldet_beide_Geraden) {
-  const Punkte p{{1, 2}, {2, 4}, {3, 6}};
-  const TRegressionsergebnis e = Regression_berechnen(p, 3, Modell_Gerade, true, Standardformat());
-  EXPECT_EQ(e.meldung,
-            "Lineare Regression:\r\r1.Gerade:  y=2x\r\r2.Gerade:  y=2x\r\rKorrelation:   r=1");
-}
-
 // Values whose squares overflow give a message instead of a NaN curve.
 TEST(Regressionstexte, Ueberlauf_wird_gemeldet) {
   const Punkte riesig{{1e4000L, 1}, {2e4000L, 2}, {3e4000L, 4}};
