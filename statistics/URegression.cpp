@@ -83,10 +83,6 @@ std::string Korrelationstext(const char* kopf, bool definiert, long double r,
   return std::string(kopf) + (definiert ? "r=" + Koeffizient_Text(r, f) : "r nicht definiert !");
 }
 
-std::string Zahltext_Geraden(long double x) {
-  return Gleitkomma_Text(x);
-}
-
 // A polynomial whose coefficients are all zero is the constant 0, not an empty term.
 std::string Polynomtext(const std::vector<long double>& c, int d, const TZahlformat& f) {
   const std::string t =
@@ -102,6 +98,42 @@ TRegressionsergebnis Nur_Meldung(const std::string& text) {
   return e;
 }
 
+// The two lines as equations for the message ("y=..." or "x=...").
+struct TGleichungen {
+  std::string erste, zweite;
+};
+
+TGleichungen Geraden_eintragen(const TGeradenanpassung& g, bool zweite, const TZahlformat& f,
+                               TRegressionsergebnis& e) {
+  const std::string t1 = Polynomtext({g.b, g.m}, 1, f);
+  const std::string t2 = Polynomtext({g.b2, g.m2}, 1, f);
+  e.zeichnungen.push_back({false, t1, kBlau});
+  e.felder.push_back({"Edit_fSchar", t1});
+  if (zweite) {
+    e.zeichnungen.push_back({false, t2, kGruen});
+    e.felder.push_back({"Edit_gSchar", t2});
+  }
+  return {"y=" + t1, "y=" + t2};
+}
+
+// Without a line y = m·x + b (all x equal, or no trend) the vertical and the horizontal line
+// through the centre stand in; the centre is written in full.
+void Ersatzgeraden_eintragen(const TGeradenanpassung& g, TRegressionsergebnis& e,
+                             TGleichungen& gl) {
+  const std::string x0 = Gleitkomma_Text(g.x0), y0 = Gleitkomma_Text(g.y0);
+  if (g.fall == TGeradenfall::m_unendlich) {
+    e.zeichnungen.push_back({true, x0, kBlau});
+    e.zeichnungen.push_back({false, y0, kGruen});
+    e.felder.push_back({"Edit_gSchar", y0});
+    gl = {"x=" + x0, "y=" + y0};
+  } else {
+    e.zeichnungen.push_back({false, y0, kBlau});
+    e.felder.push_back({"Edit_fSchar", y0});
+    e.zeichnungen.push_back({true, x0, kGruen});
+    gl = {"y=" + y0, "x=" + x0};
+  }
+}
+
 TRegressionsergebnis Geraden_zeigen(const std::vector<TPunkt>& p, int n, int modell, bool zweite,
                                     const TZahlformat& f) {
   const TGeradenanpassung g = Gerade_anpassen(p, n, modell == Modell_Ursprungsgerade);
@@ -109,44 +141,15 @@ TRegressionsergebnis Geraden_zeigen(const std::vector<TPunkt>& p, int n, int mod
       !endlich(g.y0))
     return Nur_Meldung(kZuGross);
   TRegressionsergebnis e;
+  TGleichungen gl;
+  if (g.fall == TGeradenfall::bestimmt)
+    gl = Geraden_eintragen(g, zweite, f, e);
+  else
+    Ersatzgeraden_eintragen(g, e, gl);
   const std::string r_text = Korrelationstext("Korrelation:   ", g.r_definiert, g.r, f);
-  const std::string x0 = Zahltext_Geraden(g.x0), y0 = Zahltext_Geraden(g.y0);
-  std::string gerade1, gerade2;
-  switch (g.fall) {
-    case TGeradenfall::bestimmt: {
-      const std::string t1 = Polynomtext({g.b, g.m}, 1, f);
-      const std::string t2 = Polynomtext({g.b2, g.m2}, 1, f);
-      e.zeichnungen.push_back({false, t1, kBlau});
-      e.felder.push_back({"Edit_fSchar", t1});
-      if (zweite) {
-        e.zeichnungen.push_back({false, t2, kGruen});
-        e.felder.push_back({"Edit_gSchar", t2});
-      }
-      gerade1 = "y=" + t1;
-      gerade2 = "y=" + t2;
-      break;
-    }
-    case TGeradenfall::m_unendlich:
-      e.zeichnungen.push_back({true, x0, kBlau});
-      e.zeichnungen.push_back({false, y0, kGruen});
-      e.felder.push_back({"Edit_gSchar", y0});
-      gerade1 = "x=" + x0;
-      gerade2 = "y=" + y0;
-      break;
-    case TGeradenfall::zu_gross:
-      break;
-    case TGeradenfall::m2_unendlich:
-      e.zeichnungen.push_back({false, y0, kBlau});
-      e.felder.push_back({"Edit_fSchar", y0});
-      e.zeichnungen.push_back({true, x0, kGruen});
-      gerade1 = "y=" + y0;
-      gerade2 = "x=" + x0;
-      break;
-  }
   e.felder.push_back({"Edit_hSchar", r_text});
-  gerade1 = "1.Gerade:  " + gerade1;
-  gerade2 = zweite ? "2.Gerade:  " + gerade2 : "";
-  e.meldung = "Lineare Regression:\r\r" + gerade1 + "\r\r" + gerade2 + "\r\r" + r_text;
+  const std::string zeile2 = zweite ? "2.Gerade:  " + gl.zweite : "";
+  e.meldung = "Lineare Regression:\r\r1.Gerade:  " + gl.erste + "\r\r" + zeile2 + "\r\r" + r_text;
   return e;
 }
 
