@@ -494,6 +494,7 @@ void Zustaende_zuruecksetzen() {
   neu.Kurvenstile = Werkbank.Kurvenstile;
   neu.Kurve_zeichnen = Werkbank.Kurve_zeichnen;
   neu.Feldtexte = Werkbank.Feldtexte;
+  neu.zwei_Regressionsgeraden = Werkbank.zwei_Regressionsgeraden;  // its box keeps its tick
   Werkbank = std::move(neu);
 }
 

@@ -127,7 +127,6 @@ inline constexpr auto kTabelle = std::to_array<TStartwert>({
     Schalter("CheckBox_x_gleich_a", false),
     Schalter("CheckBox_x_gleich_b", false),
     Schalter("CheckBox_loeschen", true),
-    Schalter("CheckBox_2_Regressionsgeraden", false),
     Schalter("CheckBox_Achsen_automatisch_beschriften", true),
     // Lists.
     Liste("ComboBox_Linienart", 1),

@@ -117,6 +117,15 @@ TEST_F(Regressionsaktion, Punktverbindung_wird_ausgeschaltet) {
   EXPECT_FALSE(a.haken["CheckBox_DatenPkte_verbinden"]);
 }
 
+// The reset leaves the second-line box alone, and the button keeps following it.
+TEST_F(Regressionsaktion, Zweite_Gerade_ueberdauert_die_Standardwerte) {
+  Schalter_geklickt(a, "CheckBox_2_Regressionsgeraden", true);
+  Standardwerte_einstellen(a);
+  EXPECT_FALSE(a.haken.count("CheckBox_2_Regressionsgeraden"));
+  Eintragen({{"1", "2"}, {"2", "4"}, {"3", "6"}});
+  EXPECT_NE(Starten(1).find("2.Gerade:  y=2x"), std::string::npos);
+}
+
 TEST_F(Regressionsaktion, Liest_die_gewaehlten_Spalten) {
   Eintragen({{"1", "9"}, {"2", "9"}}, 1);
   Eintragen({{"1", "2"}, {"2", "4"}, {"3", "6"}}, 3);
