@@ -277,6 +277,9 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_SplineInterpolationClick();
   void SpeedButton_TrassierungClick();
 
+  // ---- Statistik: Regressionsmodelle -----------------------------------------------------------
+  void SpeedButton_Regressionsmodell_startenClick();
+
   // ---- Statistik -----------------------------------------------------------------------------
   void SpeedButton_Diagramm_zeichnenClick();
 

@@ -325,6 +325,7 @@ void Tabellierhinweis(Anzeige& a, bool an) {
 }
 
 void Zweite_Gerade_geklickt(Anzeige& a, bool an) {
+  Werkbank.zwei_Regressionsgeraden = an && Werkbank.Regressionsmodell <= 1;
   if (an && Werkbank.Regressionsmodell > 1) a.Haken_zeigen("CheckBox_2_Regressionsgeraden", false);
 }
 
@@ -493,6 +494,7 @@ void Zustaende_zuruecksetzen() {
   neu.Kurvenstile = Werkbank.Kurvenstile;
   neu.Kurve_zeichnen = Werkbank.Kurve_zeichnen;
   neu.Feldtexte = Werkbank.Feldtexte;
+  neu.zwei_Regressionsgeraden = Werkbank.zwei_Regressionsgeraden;  // its box keeps its tick
   Werkbank = std::move(neu);
 }
 

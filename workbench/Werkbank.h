@@ -88,6 +88,8 @@ struct Werkbank_Zustand {
   int Matrixoperation = Starteintrag("ComboBox_MatrixOps");
   // Statistics and tools.
   int Regressionsmodell = Starteintrag("ComboBox_RegressionsModelle");
+  // The second regression line is drawn too; the reset leaves its box as it is.
+  bool zwei_Regressionsgeraden = false;
   int Integrationsmethode =  // method code, not the list item
       Integrationsmethode_aus_Listenposition(Starteintrag("ComboBox_Integrationsmethode"));
   bool Romberg_Tabelle = false;  // "Romberg tab": the scheme also goes into the table
