@@ -1,5 +1,6 @@
-// Writes pictures to look at by eye: coordinate-system variants, the main window and the help
-// window. Not a test; scripts/bilder.sh builds and runs it.
+// Writes pictures to look at by eye: coordinate-system variants, the main window, the help
+// window and every demonstration data set with its tool. Not a test; scripts/bilder.sh builds and
+// runs it.
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include "engine/UMatheBasisOp.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Dialoge.h"
 #include "windows/UQdx.h"
 #include "windows/Unit2_Help.h"
 
@@ -84,6 +86,49 @@ bool Fenster(const QString& ordner) {
   return ok;
 }
 
+// Answers every question with yes and prints the messages, so nothing waits for a user.
+struct Stumm final : Dialoge {
+  void Meldung(const std::string& text) override { std::printf("  Meldung: %s\n", text.c_str()); }
+  bool Frage(const std::string&) override { return true; }
+  bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
+};
+
+// Each demonstration data set with the tool it was made for.
+bool Testdaten(const QString& ordner) {
+  struct Fall {
+    const char* daten;
+    const char* werkzeug;
+    const char* datei;
+  };
+  const Fall faelle[] = {
+      {"LinReg", "SpeedButton_Regressionsmodell_startenClick", "testdaten_linreg.png"},
+      {"Dreieck", nullptr, "testdaten_dreieck.png"},
+      {"Saeulendiagramm", "SpeedButton_Diagramm_zeichnenClick", "testdaten_saeulen.png"},
+      {"Boxplots", "SpeedButton_Diagramm_zeichnenClick", "testdaten_boxplot.png"},
+      {"Histo", "SpeedButton_Diagramm_zeichnenClick", "testdaten_histogramm.png"},
+      {"LGS", "SpeedButton_MatrixOpsClick", "testdaten_lgs.png"},
+      {"Kreisdiagramm", "SpeedButton_Diagramm_zeichnenClick", "testdaten_kreis.png"},
+      {"Splines", "SpeedButton_SplineInterpolationClick", "testdaten_splines.png"},
+  };
+  Stumm stumm;
+  Dialog_setzen(&stumm);
+  bool ok = true;
+  for (const Fall& f : faelle) {
+    TForm1 haupt;
+    haupt.show();
+    QApplication::processEvents();
+    std::printf("%s\n", f.daten);
+    if (std::string(f.daten) == "LinReg") haupt.Haken_zeigen("CheckBox_2_Regressionsgeraden", true);
+    const QByteArray knopf = QByteArray("SpeedButton_Testdaten_") + f.daten + "Click";
+    ok &= QMetaObject::invokeMethod(&haupt, knopf.constData());
+    if (f.werkzeug) ok &= QMetaObject::invokeMethod(&haupt, f.werkzeug);
+    QApplication::processEvents();
+    ok &= Speichern(haupt.grab().toImage(), ordner, f.datei);
+  }
+  Dialog_setzen(nullptr);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +138,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Ordner nicht angelegt: %s\n", ordner.toLocal8Bit().constData());
     return 1;
   }
-  const bool ok = Koordinatensysteme(ordner) && Fenster(ordner);
+  const bool ok = Koordinatensysteme(ordner) && Fenster(ordner) && Testdaten(ordner);
   return ok ? 0 : 1;
 }
