@@ -419,6 +419,11 @@ void Zelle_zeichnen(const Tabelle& t, int spalte, int zeile, QPainter& maler, co
   Qt::Alignment a = ausrichtung == TAusrichtung::Links    ? Qt::AlignLeft
                     : ausrichtung == TAusrichtung::Rechts ? Qt::AlignRight
                                                           : Qt::AlignHCenter;
+  // A number too long for its cell keeps its leading digits in view: cut off on the left,
+  // "2,0396" would read as ",0396".
+  const QString zeichen = QString::fromStdString(text);
+  if (!umbrechen && maler.fontMetrics().horizontalAdvance(zeichen) > rechteck.width())
+    a = Qt::AlignLeft;
   a |= umbrechen ? Qt::AlignTop : Qt::AlignVCenter;
   QTextOption option(a);
   option.setWrapMode(umbrechen ? QTextOption::WordWrap : QTextOption::NoWrap);
@@ -426,7 +431,7 @@ void Zelle_zeichnen(const Tabelle& t, int spalte, int zeile, QPainter& maler, co
   option.setFlags(QTextOption::IncludeTrailingSpaces);
   maler.save();
   maler.setClipRect(rechteck, Qt::IntersectClip);
-  maler.drawText(QRectF(rechteck), QString::fromStdString(text), option);
+  maler.drawText(QRectF(rechteck), zeichen, option);
   maler.restore();
 }
 

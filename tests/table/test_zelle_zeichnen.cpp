@@ -97,3 +97,15 @@ TEST(Zelle_zeichnen, LeereZelleNurGefuellt) {
   EXPECT_EQ(Tinte_finden(bild).rechts, -1);
   EXPECT_EQ(QColor(bild.pixel(20, 8)), QColor(255, 251, 240));
 }
+
+TEST(Zelle_zeichnen, ZuLangeZahlZeigtIhreErstenZiffern) {
+  Anwendung();
+  Tabelle t;
+  t.Zelle_setzen(1, 1, "2,03960780543711");
+  const QRect zelle(0, 0, 40, 16);
+  EXPECT_EQ(Zeichnen(t, {40, 16}, zelle, false, TAusrichtung::Rechts),
+            Zeichnen(t, {40, 16}, zelle, false, TAusrichtung::Links));
+  t.Zelle_setzen(1, 1, "2,5");
+  EXPECT_NE(Zeichnen(t, {40, 16}, zelle, false, TAusrichtung::Rechts),
+            Zeichnen(t, {40, 16}, zelle, false, TAusrichtung::Links));
+}
