@@ -121,13 +121,6 @@ TEST_F(Abbildungen, Jede_Abbildung_an_bekannten_Punkten) {
   }
 }
 
-TEST_F(Abbildungen, Spiegelachse_aus_einem_Punkt_wird_abgelehnt) {
-  TAbbildungsparameter p;
-  p.T = p.Q = {2, 3};
-  TPunkt bild;
-  EXPECT_FALSE(Punkt_abbilden(Art::Achsenspiegelung, {1, 1}, p, bild));
-}
-
 // The images land in the two columns right of the points, under the header "Bildpunkte".
 TEST_F(Abbildungen, Bilder_in_den_naechsten_Spalten) {
   Werkbank.Punktspalte = 7;
