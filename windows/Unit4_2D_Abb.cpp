@@ -229,6 +229,10 @@ Anzeige& TForm4::Hauptfenster() {
 }
 
 void TForm4::Schliessen_und(void (*aktion)(Anzeige&)) {
+  // The buttons take no focus, so a field typed into last has not been left yet: it is read
+  // now, and a refused text keeps the window open for correction.
+  if (auto* feld = qobject_cast<QLineEdit*>(focusWidget()))
+    if (!Abbildungsfeld_verlassen(*this, feld->objectName().toStdString().c_str())) return;
   close();
   aktion(Hauptfenster());
 }
