@@ -36,10 +36,18 @@ struct Wert {
   const char* name;
   long double ist, soll;
 };
+struct Punktwert {
+  const char* name;
+  TPunkt ist, soll;
+};
 
-void Vergleichen(const std::vector<Wert>& werte) {
+void Vergleichen(const std::vector<Wert>& werte, const std::vector<Punktwert>& punkte = {}) {
   for (const Wert& w : werte)
     EXPECT_NEAR(static_cast<double>(w.ist), static_cast<double>(w.soll), 1e-12) << w.name;
+  for (const Punktwert& p : punkte) {
+    EXPECT_NEAR(static_cast<double>(p.ist.x), static_cast<double>(p.soll.x), 1e-12) << p.name;
+    EXPECT_NEAR(static_cast<double>(p.ist.y), static_cast<double>(p.soll.y), 1e-12) << p.name;
+  }
 }
 
 TDreieck Berechnet(TPunkt A, TPunkt B, TPunkt C) {
@@ -82,89 +90,65 @@ class Dreieck : public ::testing::Test {
 // foot on BC lies at 16/25 of the way from B; heights 12/5, c and b.
 TEST_F(Dreieck, Rechtwinklig_mit_senkrechter_Seite) {
   const TDreieck d = Berechnet({0, 0}, {4, 0}, {0, 3});
-  Vergleichen({
-      {"a", d.a, 5},
-      {"b", d.b, 3},
-      {"c", d.c, 4},
-      {"alpha", Grad(d.alpha), 90},
-      {"beta", d.beta, std::acos(0.8L)},
-      {"gamma", d.gamma, std::acos(0.6L)},
-      {"Flaeche", d.Flaeche, 6},
-      {"S.x", d.S.x, 4.0L / 3},
-      {"S.y", d.S.y, 1},
-      {"U.x", d.U.x, 2},
-      {"U.y", d.U.y, 1.5L},
-      {"R", d.R, 2.5L},
-      {"Ha.x", d.Ha.x, 1.44L},
-      {"Ha.y", d.Ha.y, 1.92L},
-      {"Hb.x", d.Hb.x, 0},
-      {"Hb.y", d.Hb.y, 0},
-      {"Hc.x", d.Hc.x, 0},
-      {"Hc.y", d.Hc.y, 0},
-      {"ha", d.ha, 2.4L},
-      {"hb", d.hb, 4},
-      {"hc", d.hc, 3},
-      {"H.x", d.H.x, 0},
-      {"H.y", d.H.y, 0},
-      {"Wa.x", d.Wa.x, 2},
-      {"Wa.y", d.Wa.y, 2},
-      {"I.x", d.I.x, 1},
-      {"I.y", d.I.y, 1},
-      {"r", d.r, 1},
-      {"Ta.x", d.Ta.x, 1.6L},
-      {"Ta.y", d.Ta.y, 1.8L},
-      {"Tb.x", d.Tb.x, 0},
-      {"Tb.y", d.Tb.y, 1},
-      {"Tc.x", d.Tc.x, 1},
-      {"Tc.y", d.Tc.y, 0},
-  });
+  Vergleichen({{"a", d.a, 5},
+               {"b", d.b, 3},
+               {"c", d.c, 4},
+               {"alpha", Grad(d.alpha), 90},
+               {"beta", d.beta, std::acos(0.8L)},
+               {"gamma", d.gamma, std::acos(0.6L)},
+               {"Flaeche", d.Flaeche, 6},
+               {"R", d.R, 2.5L},
+               {"ha", d.ha, 2.4L},
+               {"hb", d.hb, 4},
+               {"hc", d.hc, 3},
+               {"r", d.r, 1}},
+              {{"S", d.S, {4.0L / 3, 1}},
+               {"U", d.U, {2, 1.5L}},
+               {"Ha", d.Ha, {1.44L, 1.92L}},
+               {"Hb", d.Hb, {0, 0}},
+               {"Hc", d.Hc, {0, 0}},
+               {"H", d.H, {0, 0}},
+               {"Wa", d.Wa, {2, 2}},
+               {"I", d.I, {1, 1}},
+               {"Ta", d.Ta, {1.6L, 1.8L}},
+               {"Tb", d.Tb, {0, 1}},
+               {"Tc", d.Tc, {1, 0}}});
 }
 
 // The same right triangle with the legs swapped: BC runs from (3, 0) to (0, 4), so the foot
 // from A lies at 9/25 of the way from B.
 TEST_F(Dreieck, Hoehenfusspunkt_auf_der_Hypotenuse) {
   const TDreieck d = Berechnet({0, 0}, {3, 0}, {0, 4});
-  Vergleichen({{"Ha.x", d.Ha.x, 1.92L},
-               {"Ha.y", d.Ha.y, 1.44L},
-               {"r", d.r, 1},
-               {"Tb.x", d.Tb.x, 0},
-               {"Tb.y", d.Tb.y, 1}});
+  Vergleichen({{"r", d.r, 1}}, {{"Ha", d.Ha, {1.92L, 1.44L}}, {"Tb", d.Tb, {0, 1}}});
 }
 
 // A vertical side BC (x = 2): the foot from A = (0, 1) is (2, 1), the height 2.
 TEST_F(Dreieck, Senkrechte_Seite_BC) {
   const TDreieck d = Berechnet({0, 1}, {2, 0}, {2, 4});
-  Vergleichen({{"Ha.x", d.Ha.x, 2}, {"Ha.y", d.Ha.y, 1}, {"ha", d.ha, 2}});
+  Vergleichen({{"ha", d.ha, 2}}, {{"Ha", d.Ha, {2, 1}}});
 }
 
 // Equilateral with side 2: all four centres coincide at the centroid, R = 2/w3, r = 1/w3.
 TEST_F(Dreieck, Gleichseitig) {
   const long double w3 = std::sqrt(3.0L);
   const TDreieck d = Berechnet({0, 0}, {2, 0}, {1, w3});
+  const TPunkt M{1, w3 / 3};
   Vergleichen({{"alpha", Grad(d.alpha), 60},
                {"beta", Grad(d.beta), 60},
                {"gamma", Grad(d.gamma), 60},
                {"Flaeche", d.Flaeche, w3},
-               {"U.x", d.U.x, 1},
-               {"U.y", d.U.y, w3 / 3},
-               {"I.x", d.I.x, 1},
-               {"I.y", d.I.y, w3 / 3},
-               {"H.x", d.H.x, 1},
-               {"H.y", d.H.y, w3 / 3},
                {"R", d.R, 2 / w3},
-               {"r", d.r, 1 / w3}});
+               {"r", d.r, 1 / w3}},
+              {{"S", d.S, M}, {"U", d.U, M}, {"I", d.I, M}, {"H", d.H, M}});
 }
 
 // Obtuse at A: the orthocentre lies outside, on the altitude x = -1 from C and on y = 2.5x
 // from A; the circumcentre on x = 2. H = 3S - 2U (Euler line).
 TEST_F(Dreieck, Stumpfwinklig) {
   const TDreieck d = Berechnet({0, 0}, {4, 0}, {-1, 2});
-  Vergleichen({{"H.x", d.H.x, -1},
-               {"H.y", d.H.y, -2.5L},
-               {"U.x", d.U.x, 2},
-               {"U.y", d.U.y, 2.25L},
-               {"Euler x", 3 * d.S.x - 2 * d.U.x, d.H.x},
-               {"Euler y", 3 * d.S.y - 2 * d.U.y, d.H.y}});
+  Vergleichen({}, {{"H", d.H, {-1, -2.5L}},
+                   {"U", d.U, {2, 2.25L}},
+                   {"Euler", d.H, {3 * d.S.x - 2 * d.U.x, 3 * d.S.y - 2 * d.U.y}}});
 }
 
 TEST_F(Dreieck, Keine_Dreiecke_werden_abgelehnt) {
