@@ -229,11 +229,13 @@ void Abbildungsfeld_geaendert(const char* feld, const std::string& text) {
 }
 
 bool Abbildungsfeld_verlassen(Anzeige& fenster, const char* feld) {
+  const TParameterfeld* f = Parameterfeld(feld);
+  if (!f) return true;  // not a field of the mappings: nothing to read
   const std::string& text = Abbildungsfenster.Feldtexte[feld];
   bool ok = false;
   if (Ist_Matrixfeld(feld)) {
     ok = Term_pruefen(text);
-  } else if (const TParameterfeld* f = Parameterfeld(feld)) {
+  } else {
     long double wert = 0;
     ok = Term_zu_Zahl(text, wert) && std::isfinite(wert);
     if (ok) f->ziel(Abbildungsfenster.Parameter) = wert;
