@@ -185,7 +185,7 @@ void Bilder_eintragen(Tabelle& t, int spalte, const std::vector<TPunkt>& bilder)
 
 TAbbildungsfenster Abbildungsfenster_Startwerte() {
   TAbbildungsfenster z;
-  for (const TStartwert& s : Startwerte_Form4()) {
+  for (const TStartwert& s : Startwerte_Abbildungen()) {
     if (!s.text) continue;
     z.Feldtexte[s.name] = s.text;
     if (const TParameterfeld* f = Parameterfeld(s.name)) f->ziel(z.Parameter) = s.zahl;

@@ -144,8 +144,21 @@ inline constexpr auto kTabelle = std::to_array<TStartwert>({
     Liste("ComboBox_MatrixOps", 0),
 });
 
-// The side window of plane mappings and triangle lines.
-inline constexpr auto kTabelle_Form4 = std::to_array<TStartwert>({
+// The tree-diagram window keeps its own start values; the main window's reset leaves them alone.
+inline constexpr auto kTabelle_Baumdiagramm = std::to_array<TStartwert>({
+    Liste("ComboBox_Stufenzahl", 0),  // 2 stages
+    Text("Edit_Erfolg", "w"),
+    Text("Edit_Misserfolg", "f"),
+    Liste("ComboBox_W_Zaehler", 0),  // p = 1/3
+    Liste("ComboBox_W_Nenner", 2),
+    Schalter("CheckBox_mit_Farbe", true),
+    Schalter("CheckBox_Text_an_Aeste", true),
+    Schalter("CheckBox_Wsk_an_Aeste", true),
+    Schalter("CheckBox_Pfadwahrsch_ausgeben", true),
+});
+
+// The window of plane mappings and triangle lines, likewise.
+inline constexpr auto kTabelle_Abbildungen = std::to_array<TStartwert>({
     Text("Edit_SpiegT_x", "5", 5),
     Text("Edit_SpiegT_y", "7", 7),
     Text("Edit_SpiegQ_x", "-6", -6),
@@ -182,18 +195,23 @@ inline std::span<const TStartwert> Startwerte() {
   return startwerte_intern::kTabelle;
 }
 
-// The row of a control, or nullptr when it has no start value.
+inline std::span<const TStartwert> Startwerte_Baumdiagramm() {
+  return startwerte_intern::kTabelle_Baumdiagramm;
+}
+
+inline std::span<const TStartwert> Startwerte_Abbildungen() {
+  return startwerte_intern::kTabelle_Abbildungen;
+}
+
+// The row of a control of any window, or nullptr when it has no start value.
 constexpr const TStartwert* Startwert(std::string_view name) {
   for (const TStartwert& s : startwerte_intern::kTabelle)
     if (startwerte_intern::Gleich(s.name, name)) return &s;
-  for (const TStartwert& s : startwerte_intern::kTabelle_Form4)
+  for (const TStartwert& s : startwerte_intern::kTabelle_Baumdiagramm)
+    if (startwerte_intern::Gleich(s.name, name)) return &s;
+  for (const TStartwert& s : startwerte_intern::kTabelle_Abbildungen)
     if (startwerte_intern::Gleich(s.name, name)) return &s;
   return nullptr;
-}
-
-// The start values of the side window of plane mappings and triangle lines.
-inline std::span<const TStartwert> Startwerte_Form4() {
-  return startwerte_intern::kTabelle_Form4;
 }
 
 // The value, text or item of a control that has one; a name without a row is a programming

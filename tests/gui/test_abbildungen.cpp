@@ -79,7 +79,7 @@ TEST_F(Abbildungsfenster_Test, Oeffnet_aus_dem_Hauptfenster) {
 TEST_F(Abbildungsfenster_Test, Steuerelemente_mit_Startwerten) {
   for (const TSteuerelement& e : Steuerelement_Tabelle_Form4())
     EXPECT_NE(form4()->Element(e.name), nullptr) << e.name;
-  for (const TStartwert& s : Startwerte_Form4()) {
+  for (const TStartwert& s : Startwerte_Abbildungen()) {
     if (s.text) {
       EXPECT_EQ(form4()->Text(s.name), s.text) << s.name;
     }
