@@ -11,6 +11,7 @@
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Punkteaktion.h"
 #include "workbench/Startwerte.h"
 #include "workbench/Werkbank.h"
 
@@ -265,12 +266,11 @@ void Bildfarbe_waehlen(Anzeige& fenster) {
   fenster.Farbe_zeigen("Panel_BildFarbe", farbe);
 }
 
-int Tabellenpunkte_zeichnen(TBild& bild, const Tabelle& t, int spalte) {
-  Punkteliste_einlesen(t, spalte);
-  if (Punktanzahl == 0)
-    Dialog().Meldung("Punkte nicht definiert!");
-  else
-    Punkte_zeichnen(bild);
+int Tabellenpunkte_zeichnen(Anzeige& haupt, int spalte) {
+  const int gewaehlt = Werkbank.Punktspalte;
+  Werkbank.Punktspalte = spalte;
+  Punkte_einzeichnen(haupt);
+  Werkbank.Punktspalte = gewaehlt;
   return Punktanzahl;
 }
 
@@ -299,7 +299,7 @@ void Abbilden_geklickt(Anzeige& haupt) {
   // The images in their own colour; the user's colours stay as they were.
   const TFarbe punktfarbe = Stil.Punktfarbe, verbindungsfarbe = Stil.Verbindungsfarbe;
   Stil.Punktfarbe = Stil.Verbindungsfarbe = Abbildungsfenster.Bildfarbe;
-  Tabellenpunkte_zeichnen(*bild, t, spalte + 2);
+  Tabellenpunkte_zeichnen(haupt, spalte + 2);
   Stil.Punktfarbe = punktfarbe;
   Stil.Verbindungsfarbe = verbindungsfarbe;
 }

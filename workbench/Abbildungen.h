@@ -69,6 +69,6 @@ void Bildfarbe_waehlen(Anzeige& fenster);
 // The mapping run on the main window: table, picture and point list.
 void Abbilden_geklickt(Anzeige& haupt);
 
-// Reads the point list from the columns spalte, spalte + 1 and draws it as the points button of
-// the main window does; returns the number of points.
-int Tabellenpunkte_zeichnen(TBild& bild, const Tabelle& t, int spalte);
+// The points button of the main window on the columns spalte, spalte + 1; returns the number of
+// points read.
+int Tabellenpunkte_zeichnen(Anzeige& haupt, int spalte);

@@ -368,11 +368,11 @@ void Dreieckslinien_geklickt(Anzeige& haupt) {
     }
   }
   Stil.Punktfarbe = Stil.Linienfarbe;
-  Tabellenpunkte_zeichnen(*bild, t, spalte);
+  Tabellenpunkte_zeichnen(haupt, spalte);
   if (dreieck) {
     Dreieck_zeichnen(*bild, d, Abbildungsfenster.Dreieckslinien);
     // The vertex markers on top of the lines.
-    Tabellenpunkte_zeichnen(*bild, t, spalte);
+    Tabellenpunkte_zeichnen(haupt, spalte);
     Dreiecksmasse_schreiben(t, d);
   }
   haupt.Farbe_zeigen("Panel_Farbe_Punkte", Stil.Punktfarbe);
