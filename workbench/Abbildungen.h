@@ -10,9 +10,6 @@
 #include "platform/Typen.h"
 #include "workbench/Anzeige.h"
 
-class TBild;
-class Tabelle;
-
 enum class TAbbildungsart : int {
   Achsenspiegelung,
   Drehung,
