@@ -157,6 +157,34 @@ inline constexpr auto kTabelle_Baumdiagramm = std::to_array<TStartwert>({
     Schalter("CheckBox_Pfadwahrsch_ausgeben", true),
 });
 
+// The window of plane mappings and triangle lines, likewise.
+inline constexpr auto kTabelle_Abbildungen = std::to_array<TStartwert>({
+    Text("Edit_SpiegT_x", "5", 5),
+    Text("Edit_SpiegT_y", "7", 7),
+    Text("Edit_SpiegQ_x", "-6", -6),
+    Text("Edit_SpiegQ_y", "-5", -5),
+    Text("Edit_Drehzentrum_x", "-1", -1),
+    Text("Edit_Drehzentrum_y", "-2", -2),
+    Text("Edit_Drehwinkel_alfa", "70", 70),
+    Text("Edit_VStart_x", "1", 1),
+    Text("Edit_VStart_y", "-2", -2),
+    Text("Edit_VEnde_x", "-5", -5),
+    Text("Edit_VEnde_y", "-4", -4),
+    Text("Edit_Streckzentrum_x", "7", 7),
+    Text("Edit_Streckzentrum_y", "5", 5),
+    Text("Edit_Streckfaktor", "2,0", 2),
+    Text("Edit_Scherfaktor", "0,7", 0.7L),
+    Text("Edit_M11", "0,3", 0.3L),
+    Text("Edit_M12", "0,6", 0.6L),
+    Text("Edit_M21", "0,7", 0.7L),
+    Text("Edit_M22", "0,4", 0.4L),
+    Liste("RadioGroup_Abbildung", 0),
+    Liste("RadioGroup_Scherachse", 0),
+    Schalter("CheckBox_Hilfslinien", true),
+    Schalter("CheckBox_Abbildungsparameter", true),
+    Schalter("CheckBox_alles_auswaehlen", false),
+});
+
 constexpr bool Gleich(const char* a, std::string_view b) {
   return std::string_view(a) == b;
 }
@@ -171,11 +199,17 @@ inline std::span<const TStartwert> Startwerte_Baumdiagramm() {
   return startwerte_intern::kTabelle_Baumdiagramm;
 }
 
+inline std::span<const TStartwert> Startwerte_Abbildungen() {
+  return startwerte_intern::kTabelle_Abbildungen;
+}
+
 // The row of a control of any window, or nullptr when it has no start value.
 constexpr const TStartwert* Startwert(std::string_view name) {
   for (const TStartwert& s : startwerte_intern::kTabelle)
     if (startwerte_intern::Gleich(s.name, name)) return &s;
   for (const TStartwert& s : startwerte_intern::kTabelle_Baumdiagramm)
+    if (startwerte_intern::Gleich(s.name, name)) return &s;
+  for (const TStartwert& s : startwerte_intern::kTabelle_Abbildungen)
     if (startwerte_intern::Gleich(s.name, name)) return &s;
   return nullptr;
 }
