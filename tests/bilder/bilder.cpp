@@ -16,6 +16,8 @@
 #include "platform/Dialoge.h"
 #include "windows/UQdx.h"
 #include "windows/Unit2_Help.h"
+#include "windows/Unit4_2D_Abb.h"
+#include "windows/Unit5_Baumdiag.h"
 
 namespace {
 
@@ -74,6 +76,12 @@ bool Fenster(const QString& ordner) {
   haupt.show();
   QApplication::processEvents();
   bool ok = Speichern(haupt.grab().toImage(), ordner, "fenster.png");
+  for (QWidget* seite : {static_cast<QWidget*>(haupt.Form4), static_cast<QWidget*>(haupt.Form5)}) {
+    seite->show();
+    QApplication::processEvents();
+    ok &= Speichern(seite->grab().toImage(), ordner, seite->objectName() + ".png");
+    seite->hide();
+  }
   TForm2 hilfe;
   hilfe.show();
   QApplication::processEvents();
