@@ -499,11 +499,11 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
           "TextModus ein/aus"),
     Knopf("SpeedButton_Arbeitsblatt_oeffnen", "GroupBox_Text_in_Grafik", 90, 42, 44, 22, "Öffnen",
           "Arbeitsblatt öffnen: Terme, Einstellungen, Tabelle und Grafik (Strg+O)"),
-    Knopf("SpeedButton_Arbeitsblatt_speichern", "GroupBox_Text_in_Grafik", 136, 42, 52, 22,
+    Knopf("SpeedButton_Arbeitsblatt_speichern", "GroupBox_Text_in_Grafik", 135, 42, 54, 22,
           "Speichern", "Arbeitsblatt speichern: Terme, Einstellungen, Tabelle und Grafik (Strg+S)"),
-    Knopf("SpeedButton_CSV_oeffnen", "GroupBox_Text_in_Grafik", 192, 42, 45, 22, "CSV\u2192",
+    Knopf("SpeedButton_CSV_oeffnen", "GroupBox_Text_in_Grafik", 190, 42, 45, 22, "CSV\u2192",
           "CSV-Datei in die Tabelle laden (Strg+V fügt Zellen aus der Zwischenablage ein)"),
-    Knopf("SpeedButton_CSV_speichern", "GroupBox_Text_in_Grafik", 238, 42, 45, 22, "\u2192CSV",
+    Knopf("SpeedButton_CSV_speichern", "GroupBox_Text_in_Grafik", 236, 42, 45, 22, "\u2192CSV",
           "Tabelle als CSV-Datei speichern (Semikolon, Dezimalkomma)"),
 });
 
