@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <cstring>
 #include <functional>
 
@@ -272,4 +274,20 @@ TEST(Tabellenkalkulation, CSV_mit_Semikolon_Dezimalkomma_und_Anfuehrungszeichen)
 TEST(Tabellenkalkulation, Leere_Tabelle_gibt_leere_CSV) {
   Tabelle t;
   EXPECT_EQ(Tabelle_zu_CSV(t), "\xEF\xBB\xBF");
+}
+
+// Saving replaces a file only when the new one is complete; a failed save says so in German.
+TEST(Arbeitsblattdatei, Schreiben_ersetzt_ganz_oder_gar_nicht) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string pfad = dir.filePath("a.qdx").toStdString();
+  std::string fehler, inhalt;
+  ASSERT_TRUE(Datei_schreiben(pfad, "alt", fehler));
+  ASSERT_TRUE(Datei_schreiben(pfad, "neu", fehler));
+  ASSERT_TRUE(Datei_lesen(pfad, inhalt, fehler));
+  EXPECT_EQ(inhalt, "neu");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.qdx"});  // no leftovers
+  const std::string ohne_ordner = dir.filePath("fehlt/b.qdx").toStdString();
+  EXPECT_FALSE(Datei_schreiben(ohne_ordner, "x", fehler));
+  EXPECT_EQ(fehler, "Die Datei " + ohne_ordner + " konnte nicht geschrieben werden.");
 }
