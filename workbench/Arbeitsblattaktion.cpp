@@ -105,17 +105,17 @@ int Listen_zeigen(Anzeige& a, const Bedienstand& s, const TArbeitsblatt& b, bool
   return unbekannt;
 }
 
-bool Feld_bekannt(const Bedienstand& s, const std::string& name) {
-  return Startwert(name) || s.Vorhanden(name.c_str());
-}
-
+// Texts of controls this window shows are shown; texts of controls with a start value that
+// live elsewhere (a side window) go into the state only.
 int Texte_zeigen(Anzeige& a, const Bedienstand& s, const TArbeitsblatt& b) {
   int unbekannt = 0;
   for (bool zuerst : {true, false})
     for (const auto& [name, text] : b.Werkbank.Feldtexte) {
       if (Ist_Zuerst(name) != zuerst) continue;
-      if (Feld_bekannt(s, name))
+      if (s.Vorhanden(name.c_str()))
         Feld_zeigen(a, name.c_str(), text);
+      else if (Startwert(name))
+        Werkbank.Feldtexte[name] = text;
       else
         ++unbekannt;
     }

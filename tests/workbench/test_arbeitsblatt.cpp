@@ -11,11 +11,14 @@
 #include <QTemporaryDir>
 #include <cstring>
 #include <functional>
+#include <map>
 
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Arbeitsblatt.h"
 #include "workbench/Arbeitsblattaktion.h"
+#include "workbench/Startwerte.h"
+#include "workbench/Werkbank.h"
 
 namespace {
 
@@ -290,4 +293,82 @@ TEST(Arbeitsblattdatei, Schreiben_ersetzt_ganz_oder_gar_nicht) {
   const std::string ohne_ordner = dir.filePath("fehlt/b.qdx").toStdString();
   EXPECT_FALSE(Datei_schreiben(ohne_ordner, "x", fehler));
   EXPECT_EQ(fehler, "Die Datei " + ohne_ordner + " konnte nicht geschrieben werden.");
+}
+
+namespace {
+
+struct Aufzeichnung final : Anzeige {
+  std::map<std::string, std::string> texte;
+  std::map<std::string, bool> haken;
+  std::map<std::string, int> eintraege;
+  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
+  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
+  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
+  void Freigabe_zeigen(const char*, bool) override {}
+  void Hinweis_zeigen(const char*, const std::string&) override {}
+  void Farbe_zeigen(const char*, TFarbe) override {}
+  void Schrift_zeigen(const char*, const TSchrift&) override {}
+  void Neu_malen(const char*) override {}
+  void Fokus_zurueck(const char*) override {}
+  TBild* Bild(const char*) override { return nullptr; }
+};
+
+// A window that has every control of the start table, each switch flipped from its start value
+// and each list one item further.
+struct Jeder_Schalter_anders final : Bedienstand {
+  bool Vorhanden(const char* n) const override { return Startwert(n) != nullptr; }
+  bool Haken(const char* n) const override { return Startwert(n)->an != 1; }
+  int Eintrag(const char* n) const override { return Startwert(n)->eintrag + 1; }
+  int Eintraege(const char*) const override { return 30; }
+};
+
+}  // namespace
+
+TEST(Arbeitsblattaktion, Jeder_Name_der_Starttabelle_uebersteht_die_Rundreise) {
+  SkriptDialoge d;
+  Werkbank_zuruecksetzen();
+  const Jeder_Schalter_anders fenster;
+  Aufzeichnung vorher, nachher;
+  for (const TStartwert& w : Startwerte())
+    if (w.text) Werkbank.Feldtexte[w.name] = std::string("neu_") + w.name;
+  TArbeitsblatt b;
+  std::string fehler;
+  ASSERT_TRUE(
+      Arbeitsblatt_lesen(Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen(vorher, fenster)), b, fehler))
+      << fehler;
+  Werkbank_zuruecksetzen();
+  int unbekannt = -1;
+  ASSERT_TRUE(Arbeitsblatt_anwenden(nachher, fenster, b, unbekannt, fehler)) << fehler;
+  EXPECT_EQ(unbekannt, 0);
+  for (const TStartwert& w : Startwerte()) {
+    SCOPED_TRACE(w.name);
+    if (w.text) {
+      EXPECT_EQ(Werkbank.Feldtext(w.name), std::string("neu_") + w.name);
+      EXPECT_EQ(nachher.texte[w.name], std::string("neu_") + w.name);
+    }
+    if (w.an >= 0) {
+      EXPECT_EQ(nachher.haken[w.name], w.an != 1);
+    }
+    if (w.eintrag >= 0) {
+      EXPECT_EQ(nachher.eintraege[w.name], w.eintrag + 1);
+    }
+  }
+}
+
+// A list item the window does not have is found before the first change.
+TEST(Arbeitsblattaktion, Unzeigbares_Blatt_aendert_nichts) {
+  SkriptDialoge d;
+  Werkbank_zuruecksetzen();
+  Werkbank.Feldtexte["Edit_fSchar"] = "x^5";
+  const Jeder_Schalter_anders fenster;
+  Aufzeichnung a;
+  TArbeitsblatt b;
+  b.Listen["ComboBox_Linienart"] = 30;
+  b.Werkbank.Feldtexte["Edit_fSchar"] = "x";
+  int unbekannt = 0;
+  std::string fehler;
+  EXPECT_FALSE(Arbeitsblatt_anwenden(a, fenster, b, unbekannt, fehler));
+  EXPECT_EQ(fehler, "Die Liste „ComboBox_Linienart“ hat keinen Eintrag 30.");
+  EXPECT_EQ(Werkbank.Feldtext("Edit_fSchar"), "x^5");
+  EXPECT_TRUE(a.texte.empty() && a.haken.empty() && a.eintraege.empty());
 }
