@@ -318,6 +318,7 @@ bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt
                            std::string& fehlertext) {
   QImage bild;
   if (!Pruefen(s, b, bild, fehlertext)) return false;
+  a.Beschaeftigt(true);
   Standardwerte_einstellen(a);
   unbekannt = b.Unbekannt + Schalter_zeigen(a, s, b);
   unbekannt += Listen_zeigen(a, s, b, true);
@@ -326,6 +327,7 @@ bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt
   Bedienung_auffrischen(a, s, b);
   Zellen_setzen(Zahlentabelle, b.Zellen);
   Bild_setzen(a, bild);
+  a.Beschaeftigt(false);
   // Terms from a file are only text: they pass the same check as typed ones.
   for (const char* f : kTermfelder)
     if (s.Vorhanden(f)) Termfeld_verlassen(a, f);
@@ -334,7 +336,11 @@ bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt
 
 bool Arbeitsblatt_schreiben(Anzeige& a, const Bedienstand& s, const std::string& pfad) {
   std::string fehler;
-  if (!Datei_schreiben(pfad, Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen(a, s)), fehler)) {
+  // A full table takes a moment to write.
+  a.Beschaeftigt(true);
+  const bool ok = Datei_schreiben(pfad, Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen(a, s)), fehler);
+  a.Beschaeftigt(false);
+  if (!ok) {
     Dialog().Meldung(fehler + "\nArbeitsblatt nicht gespeichert.");
     return false;
   }
@@ -357,8 +363,10 @@ bool Arbeitsblatt_laden(Anzeige& a, const Bedienstand& s, const std::string& pfa
   std::string inhalt, fehler;
   TArbeitsblatt b;
   int unbekannt = 0;
-  if (!Datei_lesen(pfad, inhalt, fehler) || !Arbeitsblatt_lesen(inhalt, b, fehler) ||
-      !Arbeitsblatt_anwenden(a, s, b, unbekannt, fehler)) {
+  a.Beschaeftigt(true);
+  const bool gelesen = Datei_lesen(pfad, inhalt, fehler) && Arbeitsblatt_lesen(inhalt, b, fehler);
+  a.Beschaeftigt(false);
+  if (!gelesen || !Arbeitsblatt_anwenden(a, s, b, unbekannt, fehler)) {
     Dialog().Meldung("Das Arbeitsblatt " + Dateiname(pfad) + " wurde nicht geöffnet.\n" + fehler);
     return false;
   }
