@@ -211,6 +211,32 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_TabellenBereich_zu_TextdateiClick();
   void SpeedButton_Zellen_kopierenClick();
 
+  // ---- Spalten: column operations and test data -----------------------------------------------
+  void SpeedButton_SpaltensummeClick();
+  void SpeedButton_kumulierte_SummeClick();
+  void SpeedButton_SkalarproduktClick();
+  void SpeedButton_VektorProduktClick();
+  void SpeedButton_Addiere_zu_SpalteClick();
+  void SpeedButton_Multipliziere_mit_SpalteClick();
+  void SpeedButton_BinomialverteilungClick();
+  void SpeedButtonLehmerzahlenClick();
+  void SpeedButton_Testdaten_LinRegClick();
+  void SpeedButton_Testdaten_DreieckClick();
+  void SpeedButton_Testdaten_SaeulendiagrammClick();
+  void SpeedButton_Testdaten_BoxplotsClick();
+  void SpeedButton_Testdaten_HistoClick();
+  void SpeedButton_Testdaten_LGSClick();
+  void SpeedButton_Testdaten_KreisdiagrammClick();
+  void SpeedButton_Testdaten_SplinesClick();
+
+  // ---- Punkte: figures from table points -----------------------------------------------------
+  void SpeedButton_Punkte_einzeichnenClick();
+  void SpeedButton_Schwerpunkt_zeichnenClick();
+  void SpeedButton_Rechteck_einzeichnenClick();
+  void SpeedButton_regelm_VieleckeClick();
+  void SpeedButtonLot_P1_fClick();
+  void SpeedButtonMittelpunktABClick();
+
   // ---- Werkzeuge: Nullstellen, Schnittpunkte, Extrema, Wendepunkte, Funktionswert -----------
   void SpeedButton_f_von_aClick();
   void SpeedButton_Schnitt_f_gClick();
@@ -246,6 +272,7 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_waagerechte_EntfernungenClick();
 
   // ---- Statistik -----------------------------------------------------------------------------
+  void SpeedButton_Diagramm_zeichnenClick();
 
   // ---- Arbeitsblatt: saving and opening the workbench, table from and to spreadsheets ----------
   void SpeedButton_Arbeitsblatt_speichernClick();

@@ -144,6 +144,19 @@ inline constexpr auto kTabelle = std::to_array<TStartwert>({
     Liste("ComboBox_MatrixOps", 0),
 });
 
+// The tree-diagram window keeps its own start values; the main window's reset leaves them alone.
+inline constexpr auto kTabelle_Baumdiagramm = std::to_array<TStartwert>({
+    Liste("ComboBox_Stufenzahl", 0),  // 2 stages
+    Text("Edit_Erfolg", "w"),
+    Text("Edit_Misserfolg", "f"),
+    Liste("ComboBox_W_Zaehler", 0),  // p = 1/3
+    Liste("ComboBox_W_Nenner", 2),
+    Schalter("CheckBox_mit_Farbe", true),
+    Schalter("CheckBox_Text_an_Aeste", true),
+    Schalter("CheckBox_Wsk_an_Aeste", true),
+    Schalter("CheckBox_Pfadwahrsch_ausgeben", true),
+});
+
 constexpr bool Gleich(const char* a, std::string_view b) {
   return std::string_view(a) == b;
 }
@@ -154,9 +167,15 @@ inline std::span<const TStartwert> Startwerte() {
   return startwerte_intern::kTabelle;
 }
 
-// The row of a control, or nullptr when it has no start value.
+inline std::span<const TStartwert> Startwerte_Baumdiagramm() {
+  return startwerte_intern::kTabelle_Baumdiagramm;
+}
+
+// The row of a control of any window, or nullptr when it has no start value.
 constexpr const TStartwert* Startwert(std::string_view name) {
   for (const TStartwert& s : startwerte_intern::kTabelle)
+    if (startwerte_intern::Gleich(s.name, name)) return &s;
+  for (const TStartwert& s : startwerte_intern::kTabelle_Baumdiagramm)
     if (startwerte_intern::Gleich(s.name, name)) return &s;
   return nullptr;
 }
