@@ -24,6 +24,11 @@ struct Dialoge {
                                     const std::string& endung, std::string& pfad) {
     return false;
   }
+  // Open dialog for an existing file; filter as above; false = cancelled.
+  virtual bool Oeffnungspfad_waehlen(const std::string& titel, const std::string& filter,
+                                     std::string& pfad) {
+    return false;
+  }
   // Blocks until the user presses a key (step-by-step traces).
   virtual void Taste_abwarten() {}
   // Polled by long computations: true once the user has pressed Escape.
@@ -43,6 +48,8 @@ struct Zwischenablage {
   virtual ~Zwischenablage() = default;
   virtual void Text_setzen(const std::string& text) = 0;
   virtual void Bild_setzen(const QImage& bild) = 0;
+  // The clipboard's plain text; empty when it holds none.
+  virtual std::string Text_holen() { return {}; }
 };
 
 Zwischenablage& Ablage();               // the clipboard in force

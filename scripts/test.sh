@@ -128,4 +128,10 @@ if [ -f fuzz/fuzz_engine.cpp ]; then
   ./build-fuzz/fuzz/fuzz_engine -max_total_time="${QDX_FUZZ_SECONDS:-60}" -timeout=5 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus ||
     maengel+=("fuzzing")
+  # The worksheet reader: every file a user may open.
+  mkdir -p build-fuzz/corpus_arbeitsblatt
+  cp -n fuzz/corpus_arbeitsblatt/* build-fuzz/corpus_arbeitsblatt/ 2>/dev/null || true
+  ./build-fuzz/fuzz/fuzz_arbeitsblatt -max_total_time="${QDX_FUZZ_BLATT_SECONDS:-20}" -timeout=5 \
+    -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix=build-fuzz/blatt- \
+    build-fuzz/corpus_arbeitsblatt || maengel+=("fuzzing (Arbeitsblatt)")
 fi

@@ -217,6 +217,16 @@ bool QtDialoge::Speicherpfad_waehlen(const std::string& titel, const std::string
   return true;
 }
 
+bool QtDialoge::Oeffnungspfad_waehlen(const std::string& titel, const std::string& filter,
+                                      std::string& pfad) {
+  QFileDialog dlg(QApplication::activeWindow(), Q(titel), Q(pfad), Q(filter));
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+  pfad = dlg.selectedFiles().front().toStdString();
+  return true;
+}
+
 void QtDialoge::Taste_abwarten() {
   Tastendialog d;
   d.exec();
@@ -266,4 +276,8 @@ void QtAblage::Text_setzen(const std::string& text) {
 
 void QtAblage::Bild_setzen(const QImage& bild) {
   QGuiApplication::clipboard()->setImage(bild);
+}
+
+std::string QtAblage::Text_holen() {
+  return QGuiApplication::clipboard()->text().toStdString();
 }

@@ -56,6 +56,8 @@ class QtDialoge final : public QObject, public Dialoge {
   bool Schrift_waehlen(TSchrift& schrift) override;
   bool Speicherpfad_waehlen(const std::string& titel, const std::string& filter,
                             const std::string& endung, std::string& pfad) override;
+  bool Oeffnungspfad_waehlen(const std::string& titel, const std::string& filter,
+                             std::string& pfad) override;
   void Taste_abwarten() override;
   bool Abbruch_angefordert() override;
   void Abbruch_zuruecksetzen() override;
@@ -74,4 +76,5 @@ class QtAblage final : public Zwischenablage {
  public:
   void Text_setzen(const std::string& text) override;
   void Bild_setzen(const QImage& bild) override;
+  std::string Text_holen() override;
 };

@@ -40,6 +40,7 @@ TForm1::TForm1() {
   StringGrid1 = Element("StringGrid1");
   ScrollBar1 = Element<QScrollBar>("ScrollBar1");
   FormCreate();
+  Tastenkuerzel_einrichten();
 
   if (QScreen* bildschirm = QGuiApplication::primaryScreen()) {
     QRect r = bildschirm->availableGeometry();

@@ -283,6 +283,17 @@ class TForm1 : public TFensterbasis {
   // ---- Statistik -----------------------------------------------------------------------------
   void SpeedButton_Diagramm_zeichnenClick();
 
+  // ---- Arbeitsblatt: saving and opening the workbench, table from and to spreadsheets ----------
+  void SpeedButton_Arbeitsblatt_speichernClick();
+  void SpeedButton_Arbeitsblatt_oeffnenClick();
+  void SpeedButton_CSV_speichernClick();
+  void SpeedButton_CSV_oeffnenClick();
+  void Tabelle_aus_Zwischenablage();  // Ctrl+V while the table has the focus
+
+ public:
+  // Opens a worksheet file without asking (the file named on the command line).
+  bool Arbeitsblatt_laden(const std::string& pfad);
+
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
   void Feldtext_geaendert(const QString& name, const QString& text) override;
@@ -290,6 +301,7 @@ class TForm1 : public TFensterbasis {
  private:
   void FormCreate();
   void Tabelle_vorbereiten();
+  void Tastenkuerzel_einrichten();
   bool tabelle_eingerichtet_ = false;
 };
 

@@ -497,6 +497,14 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
           "Schriftattribute auswählen"),
     Haken("CheckBox_Textmodus", "GroupBox_Text_in_Grafik", 6, 45, 80, "Textmod",
           "TextModus ein/aus"),
+    Knopf("SpeedButton_Arbeitsblatt_oeffnen", "GroupBox_Text_in_Grafik", 90, 42, 44, 22, "Öffnen",
+          "Arbeitsblatt öffnen: Terme, Einstellungen, Tabelle und Grafik (Strg+O)"),
+    Knopf("SpeedButton_Arbeitsblatt_speichern", "GroupBox_Text_in_Grafik", 135, 42, 54, 22,
+          "Speichern", "Arbeitsblatt speichern: Terme, Einstellungen, Tabelle und Grafik (Strg+S)"),
+    Knopf("SpeedButton_CSV_oeffnen", "GroupBox_Text_in_Grafik", 190, 42, 45, 22, "CSV\u2192",
+          "CSV-Datei in die Tabelle laden (Strg+V fügt Zellen aus der Zwischenablage ein)"),
+    Knopf("SpeedButton_CSV_speichern", "GroupBox_Text_in_Grafik", 236, 42, 45, 22, "\u2192CSV",
+          "Tabelle als CSV-Datei speichern (Semikolon, Dezimalkomma)"),
 });
 
 constexpr auto Gemeinsam = std::to_array<TGemeinsamerHandler>({

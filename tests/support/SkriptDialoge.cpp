@@ -63,6 +63,15 @@ bool SkriptDialoge::Speicherpfad_waehlen(const std::string&, const std::string& 
   return true;
 }
 
+bool SkriptDialoge::Oeffnungspfad_waehlen(const std::string&, const std::string& filter,
+                                          std::string& pfad) {
+  oeffnen_filter.push_back(filter);
+  auto a = naechste(antworten_oeffnen);
+  if (!a) return false;
+  pfad = *a;
+  return true;
+}
+
 bool SkriptDialoge::Abbruch_angefordert() {
   ++abbruch_abfragen;
   if (abbruch_abfragen == abbruch_ab_abfrage ||

@@ -24,6 +24,8 @@ struct SkriptDialoge final : Dialoge {
   bool Schrift_waehlen(TSchrift& schrift) override;
   bool Speicherpfad_waehlen(const std::string& titel, const std::string& filter,
                             const std::string& endung, std::string& pfad) override;
+  bool Oeffnungspfad_waehlen(const std::string& titel, const std::string& filter,
+                             std::string& pfad) override;
   void Taste_abwarten() override { ++tasten; }
   bool Abbruch_angefordert() override;
   void Abbruch_zuruecksetzen() override;
@@ -48,6 +50,8 @@ struct SkriptDialoge final : Dialoge {
   std::deque<std::optional<TFarbe>> antworten_farbe;
   std::deque<std::optional<TSchrift>> antworten_schrift;
   std::deque<std::optional<std::string>> antworten_pfad;
+  std::deque<std::optional<std::string>> antworten_oeffnen;  // open dialog
+  std::vector<std::string> oeffnen_filter;
   // Escape is pressed at this poll (1 = first poll); 0 = never. Like every press, the request
   // then stands until it is reset.
   int abbruch_ab_abfrage = 0;
@@ -73,6 +77,7 @@ struct SkriptAblage final : Zwischenablage {
     bild = b;
     ++bild_setzungen;
   }
+  std::string Text_holen() override { return text; }
 
   std::string text;
   QImage bild;
