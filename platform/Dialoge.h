@@ -43,6 +43,11 @@ struct Zwischenablage {
   virtual ~Zwischenablage() = default;
   virtual void Text_setzen(const std::string& text) = 0;
   virtual void Bild_setzen(const QImage& bild) = 0;
+  // The bitmap and, as a second form of the same picture, its SVG document.
+  virtual void Bild_und_SVG_setzen(const QImage& bild, const std::string& svg) {
+    (void)svg;
+    Bild_setzen(bild);
+  }
 };
 
 Zwischenablage& Ablage();               // the clipboard in force

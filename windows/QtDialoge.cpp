@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -261,4 +262,11 @@ void QtAblage::Text_setzen(const std::string& text) {
 
 void QtAblage::Bild_setzen(const QImage& bild) {
   QGuiApplication::clipboard()->setImage(bild);
+}
+
+void QtAblage::Bild_und_SVG_setzen(const QImage& bild, const std::string& svg) {
+  auto* daten = new QMimeData;
+  daten->setImageData(bild);
+  daten->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(svg));
+  QGuiApplication::clipboard()->setMimeData(daten);
 }

@@ -74,4 +74,5 @@ class QtAblage final : public Zwischenablage {
  public:
   void Text_setzen(const std::string& text) override;
   void Bild_setzen(const QImage& bild) override;
+  void Bild_und_SVG_setzen(const QImage& bild, const std::string& svg) override;
 };
