@@ -129,6 +129,10 @@ bool Bild_speichern_Dialog(const TBild& bild) {
 }
 
 bool Bild_speichern_Dialog(const QImage& bild) {
+  if (bild.isNull()) {
+    Dialog().Meldung("Die Grafik ist leer und wurde nicht gespeichert.");
+    return false;
+  }
   return Bild_speichern_Dialog(Bild_aus_Pixeln(bild));
 }
 

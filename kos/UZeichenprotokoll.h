@@ -57,7 +57,7 @@ struct TZeichenbefehl {
 
 // Entries beyond this many are collapsed into one bitmap of the picture, so a long session does
 // not grow without end.
-constexpr std::size_t kMaxBefehle = 200000;
+constexpr std::size_t kMaxBefehle = 100000;
 
 struct TZeichenprotokoll {
   int Breite = 1;
