@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kMaxSeite = 20000;
+// A picture file must not make the program allocate gigabytes: 16 million pixels at most.
+constexpr long long kMaxFlaeche = 16000000;
 constexpr int kMaxStiftbreite = 1000;
 constexpr std::size_t kMaxPunkte = 1000000;
 constexpr const char* kKopf = "QDXBILD";
@@ -251,6 +253,10 @@ bool Protokoll_aus_Text(const std::string& text, TZeichenprotokoll& p, std::stri
     if (!l.zahl(1, 1, version) || !l.zahl(1, kMaxSeite, neu.Breite) ||
         !l.zahl(1, kMaxSeite, neu.Hoehe) || !l.zahl(0, kMaxBefehle, n) || !l.fertig()) {
       fehler = "Der Kopf der Zeichnung ist ungültig.";
+      return false;
+    }
+    if (static_cast<long long>(neu.Breite) * neu.Hoehe > kMaxFlaeche) {
+      fehler = "Die Zeichnung ist zu groß.";
       return false;
     }
   }

@@ -68,5 +68,5 @@ struct TZeichenprotokoll {
 // Plain text form: a header line with the size, then one line per entry; bitmaps as base64 PNG.
 std::string Protokoll_als_Text(const TZeichenprotokoll& p);
 // Refuses anything it does not fully understand (false, fehler in German); p is then unchanged.
-// Bounded: at most kMaxBefehle entries, sides up to 20000 pixels.
+// Bounded: at most kMaxBefehle entries, sides up to 20000 and 16 million pixels in all.
 bool Protokoll_aus_Text(const std::string& text, TZeichenprotokoll& p, std::string& fehler);

@@ -152,6 +152,7 @@ TEST(Zeichnungstext, UngueltigesWirdAbgelehnt) {
       "QDXBILD 2 20 20 0\n",
       "QDXBILD 1 0 20 0\n",
       "QDXBILD 1 20 99999 0\n",
+      "QDXBILD 1 20000 20000 0\n",
       "QDXBILD 1 20 20 999999999\n",
       "QDXBILD 1 20 20 2\n" + gut.substr(gut.find('\n') + 1),  // one entry missing
       kopf + "Q 0 1 0 0 16777215 1 0 0 10 10 0 0 0 0\n",       // unknown kind
@@ -173,6 +174,30 @@ TEST(Zeichnungstext, UngueltigesWirdAbgelehnt) {
     EXPECT_FALSE(Protokoll_aus_Text(f, p, fehler)) << f;
     EXPECT_FALSE(fehler.empty()) << f;
     EXPECT_EQ(p.Befehle.size(), 1u) << "unchanged after refusing: " << f;
+  }
+}
+
+// Whatever a damaged file holds is refused or drawn, never a crash or a hang.
+TEST_F(Vektor, BeschaedigterTextStuerztNichtAb) {
+  TBild b(200, 200);
+  Schraffuren(b);
+  Text_schreiben(b, 10, 10, "Text", "Arial", 10, Pinsel_voll, 0, 0);
+  const std::string gut = Protokoll_als_Text(b.Protokoll());
+  std::uint32_t zufall = 12345;
+  auto naechste = [&] { return zufall = zufall * 1103515245u + 12345u; };
+  const char zeichen[] = "0123456789 -=%\nLREPBTXSMa";
+  for (int i = 0; i < 300; ++i) {
+    std::string kaputt = gut;
+    for (int j = 0; j < 3; ++j)
+      kaputt[(naechste() >> 8) % kaputt.size()] = zeichen[(naechste() >> 8) % (sizeof zeichen - 1)];
+    TZeichenprotokoll p;
+    std::string fehler;
+    if (Protokoll_aus_Text(kaputt, p, fehler)) {
+      TBild neu(1, 1);
+      neu.Protokoll_abspielen(p);
+    } else {
+      EXPECT_FALSE(fehler.empty());
+    }
   }
 }
 
