@@ -310,6 +310,44 @@ void Text_malen(QPainter& p, const TZeichenbefehl& z) {
   p.drawText(QPointF(x, y + fm.ascent()), t);
 }
 
+// The part of a - b within the box (Liang-Barsky); false when nothing of it is inside.
+bool Kappen(QPointF& a, QPointF& b, const QRectF& box) {
+  double t0 = 0, t1 = 1;
+  const double d[2] = {b.x() - a.x(), b.y() - a.y()};
+  const double p0[2] = {a.x(), a.y()};
+  const double lo[2] = {box.left(), box.top()}, hi[2] = {box.right(), box.bottom()};
+  for (int k = 0; k < 2; ++k) {
+    if (d[k] == 0) {
+      if (p0[k] < lo[k] || p0[k] > hi[k]) return false;
+      continue;
+    }
+    double u0 = (lo[k] - p0[k]) / d[k], u1 = (hi[k] - p0[k]) / d[k];
+    if (u0 > u1) std::swap(u0, u1);
+    t0 = std::max(t0, u0);
+    t1 = std::min(t1, u1);
+  }
+  if (t0 > t1) return false;
+  const QPointF s = a;
+  a = s + (b - s) * t0;
+  b = s + (b - s) * t1;
+  return true;
+}
+
+// Lines through two far points (straight lines across the picture reach millions of pixels
+// beyond it) are cut to the picture's surroundings, so the files hold no absurd coordinates.
+QPainterPath Gekappt(const QPolygonF& zug, const QRectF& box) {
+  QPainterPath weg;
+  QPointF ende(qQNaN(), qQNaN());
+  for (qsizetype k = 0; k + 1 < zug.size(); ++k) {
+    QPointF a = zug[k], b = zug[k + 1];
+    if (!Kappen(a, b, box)) continue;
+    if (a != ende) weg.moveTo(a);
+    weg.lineTo(b);
+    ende = b;
+  }
+  return weg;
+}
+
 // Consecutive lines with one pen that continue each other become one polyline, so curves get
 // clean joins and dotted patterns run on as in the pixel picture.
 std::size_t Linienzug_malen(QPainter& p, const std::vector<TZeichenbefehl>& liste, std::size_t i) {
@@ -333,7 +371,7 @@ std::size_t Linienzug_malen(QPainter& p, const std::vector<TZeichenbefehl>& list
   }
   p.setBrush(Qt::NoBrush);
   p.setPen(stift(erste.Stift));
-  p.drawPolyline(zug);
+  p.drawPath(Gekappt(zug, p.clipBoundingRect().adjusted(-64, -64, 64, 64)));
   return j;
 }
 

@@ -51,6 +51,7 @@ void Text_und_Formen(TBild& b) {
   Text_schreiben(b, 60, 70, "f(x) = x² − 2·x", "Arial", 14, Pinsel_leer, Schrift_fett, 0x000080);
   Text_schreiben(b, 60, 500, "Fläche A ≈ 3,14", "Courier New", 12, Pinsel_voll, 0, 0x000000);
   Linie_zeichnen(b, 10, 620, 600, 300, 0xFF0000, 3, TStiftstil::Durchgezogen);
+  Gerade_zeichnen(b, 300, 100, 310, 103, 0x008000, 1, TStiftstil::Durchgezogen);
   Kreisbogen_zeichnen(b, 320, 320, 400, 320, 320, 240, 0x000000, 1, TStiftstil::Durchgezogen);
   Pfeil_zeichnen(b, 100, 100, 250, 300, 0x000000, 1, 0x000000, TStiftstil::Durchgezogen,
                  Pinsel_voll, 12, 5);
