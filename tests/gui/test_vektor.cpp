@@ -1,14 +1,19 @@
 // The picture for print from the window: the save button writes SVG and PDF at true size, and the
 // picture copy puts the SVG beside the bitmap.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMetaObject>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "test_plot_fenster.h"
+#include "windows/QtDialoge.h"
 #include "workbench/Werkbank.h"
 
 namespace {
@@ -73,6 +78,44 @@ TEST_F(Vektorfenster, BildkopieBringtSvgMit) {
   EXPECT_EQ(ablage.bild, Bild().Bild());
   EXPECT_EQ(Ohne_Gegenstueck(Gerastert(QByteArray::fromStdString(ablage.svg))), 0);
   EXPECT_EQ(d.letzte_meldung(), "Grafik in der Zwischenablage gespeichert");
+}
+
+// In the real save dialog the ending follows the chosen file type.
+TEST(Speicherdialog, EndungFolgtDemDateityp) {
+  Anwendung();
+  QTemporaryDir ordner;
+  QtDialoge dialoge;
+  int versuche = 500;
+  std::function<void()> handeln = [&] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d && versuche-- > 0) {
+      QTimer::singleShot(10, handeln);
+      return;
+    }
+    ASSERT_NE(d, nullptr);
+    auto* typ = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!typ || !name) {
+      d->reject();
+      FAIL() << "Dateityp- oder Namensfeld fehlt";
+    }
+    // As the user picks it: the list reports an activation.
+    const int pdf = typ->findText(QStringLiteral("PDF-Dateien (*.pdf)"));
+    typ->setCurrentIndex(pdf);
+    emit typ->activated(pdf);
+    name->setText(QStringLiteral("blatt"));
+    if (!QMetaObject::invokeMethod(d, "accept")) {
+      d->reject();
+      ADD_FAILURE() << "accept fehlt";
+    }
+  };
+  QTimer::singleShot(10, handeln);
+  std::string pfad = ordner.path().toStdString() + "/";
+  ASSERT_TRUE(dialoge.Speicherpfad_waehlen("Grafik speichern",
+                                           "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png);;"
+                                           "SVG-Dateien (*.svg);;PDF-Dateien (*.pdf)",
+                                           "bmp", pfad));
+  EXPECT_EQ(pfad, ordner.filePath(QStringLiteral("blatt.pdf")).toStdString());
 }
 
 }  // namespace
