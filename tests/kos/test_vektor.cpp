@@ -59,6 +59,15 @@ void Text_und_Formen(TBild& b) {
   Kreis_zeichnen(b, 520, 120, 1, 0x0000FF, 0x0000FF, 1, TStiftstil::Durchgezogen, Pinsel_voll);
 }
 
+// A zoom frame still standing: inverted pixels have no vector form and go in as a bitmap.
+void Stehender_Rahmen(TBild& b) {
+  KOS_zeichnen(b);
+  b.Pinselstil_setzen(Pinsel_leer);
+  b.Stift = TStift{0, 1, TStiftstil::Gepunktet, TStiftmodus::Invertieren};
+  b.Rechteck(100, 120, 400, 380);
+  b.Stift.Modus = TStiftmodus::Kopieren;
+}
+
 struct Fall {
   const char* name;
   Szene malen;
@@ -67,6 +76,7 @@ struct Fall {
 const Fall kSzenen[] = {{"Koordinatensystem", Koordinatensystem},
                         {"Schar_mit_Ableitung_und_F", Schar_mit_Ableitung_und_F},
                         {"Schraffuren", Schraffuren},
+                        {"Stehender_Rahmen", Stehender_Rahmen},
                         {"Text_und_Formen", Text_und_Formen}};
 
 class Vektor : public kos_test::Mit_Startwerten {};
