@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "analysis/UKurven.h"
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
@@ -46,6 +47,22 @@ void Sehr_fern_1mm(benchmark::State& state) {
   KOS_zeichnen_messen(state, ansicht);
 }
 BENCHMARK(Sehr_fern_1mm)->Unit(benchmark::kMicrosecond);
+
+// The start picture (coordinate system and the graph) with and without recording the drawing for
+// the vector forms: the recording must not slow plotting down noticeably.
+void Startbild_Aufzeichnung(benchmark::State& state) {
+  KOS = TKOS{};
+  TBild bild;
+  bild.Aufzeichnen_setzen(state.range(0) != 0);
+  TScharwerte s;
+  for (auto _ : state) {
+    KOS_zeichnen(bild);
+    Kurve_zeichnen(bild, "0,1tx(9t-x²)", 0xFF0000, 1, Modus_Funktion, -8, 8, s);
+    benchmark::DoNotOptimize(bild.Bild().constBits());
+  }
+  state.counters["Eintraege"] = static_cast<double>(bild.Protokoll().Befehle.size());
+}
+BENCHMARK(Startbild_Aufzeichnung)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

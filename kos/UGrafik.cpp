@@ -109,13 +109,35 @@ double Winkel(double cx, double cy, double x, double y) {
   return w;
 }
 
-// Where an arc or a pie lies: its box without the right and bottom edge, and the sweep from the
-// radial through (x3, y3) counter-clockwise to the one through (x4, y4), both in 1/16 degree.
-// false for a box without area, which draws nothing.
-struct TBogenlage {
-  QRectF rahmen;
-  int start = 0, spanne = 0;
-};
+// Bresenham keeps coordinates in int; far-away end points are pulled in along the line first.
+constexpr long long kLinienGrenze = 1LL << 24;
+
+TZeichenbefehl kasten(TZeichenbefehl b, int x1, int y1, int x2, int y2) {
+  b.k[0] = x1;
+  b.k[1] = y1;
+  b.k[2] = x2;
+  b.k[3] = y2;
+  return b;
+}
+
+TZeichenbefehl bogen(TZeichenbefehl b, std::initializer_list<int> k) {
+  std::copy(k.begin(), k.end(), b.k);
+  return b;
+}
+
+// Only the pen draws with the inverting mode; text and single pixels always copy.
+bool invertierbar(TBefehlsart a) {
+  return a != TBefehlsart::Pixel && a != TBefehlsart::Text && a != TBefehlsart::Bitmap;
+}
+
+// An opaque box over the whole picture hides everything recorded before it.
+bool deckt_alles(const TZeichenbefehl& b, int breite, int hoehe) {
+  return b.Art == TBefehlsart::Rechteck && b.Stift.Modus == TStiftmodus::Kopieren &&
+         b.Stift.Stil == TStiftstil::Durchgezogen && b.Pinselstil == Pinsel_voll && b.k[0] <= 0 &&
+         b.k[1] <= 0 && b.k[2] >= breite && b.k[3] >= hoehe;
+}
+
+}  // namespace
 
 bool Bogenlage_bestimmen(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
                          TBogenlage& lage) {
@@ -132,10 +154,9 @@ bool Bogenlage_bestimmen(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
   return true;
 }
 
-// Bresenham keeps coordinates in int; far-away end points are pulled in along the line first.
-constexpr long long kLinienGrenze = 1LL << 24;
-
-}  // namespace
+Qt::BrushStyle Pinselstil_zu_Qt(int stil) {
+  return Qt_Pinselstil(stil);
+}
 
 // ---- colours ---------------------------------------------------------------------------------
 
@@ -160,11 +181,13 @@ void TBild::Groesse_setzen(int breite, int hoehe) {
   hoehe = std::clamp(hoehe, 1, kMaxSeite);
   bild_ = QImage(breite, hoehe, QImage::Format_RGB32);
   bild_.fill(0xFFFFFFFFu);
+  neu_aufzeichnen(false);
   geaendert();
 }
 
 void TBild::Pixel_uebernehmen(const QImage& quelle) {
   bild_ = quelle.convertToFormat(QImage::Format_RGB32);
+  neu_aufzeichnen(true);
   geaendert();
 }
 
@@ -354,6 +377,12 @@ void TBild::Linie_nach(int x, int y) {
   const QPoint a = stiftpos_;
   stiftpos_ = QPoint(x, y);
   if (Stift.Stil == TStiftstil::Unsichtbar) return;
+  TZeichenbefehl b = befehl(TBefehlsart::Linie);
+  b.k[0] = a.x();
+  b.k[1] = a.y();
+  b.k[2] = x;
+  b.k[3] = y;
+  aufzeichnen(std::move(b));
   if (duenn()) {
     int muster = 0;
     duenne_linie(a.x(), a.y(), x, y, muster);
@@ -369,6 +398,7 @@ void TBild::Rechteck(int x1, int y1, int x2, int y2) {
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (x2 <= x1 || y2 <= y1) return;
+  aufzeichnen(kasten(befehl(TBefehlsart::Rechteck), x1, y1, x2, y2));
   if (Stift.Stil == TStiftstil::Unsichtbar) {
     // Without a pen the filled box is one pixel smaller in both directions.
     flaeche_fuellen(x1, y1, x2 - 2, y2 - 2);
@@ -405,6 +435,7 @@ void TBild::Ellipse(int x1, int y1, int x2, int y2) {
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (x2 <= x1 || y2 <= y1) return;
+  aufzeichnen(kasten(befehl(TBefehlsart::Ellipse), x1, y1, x2, y2));
   QPainter p(&bild_);
   painter_einrichten(p, true);
   p.drawEllipse(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -415,6 +446,9 @@ void TBild::Ellipse(int x1, int y1, int x2, int y2) {
 void TBild::Polygon(const std::vector<QPoint>& punkte) {
   if (punkte.empty()) return;
   const int n = static_cast<int>(punkte.size());
+  TZeichenbefehl b = befehl(TBefehlsart::Polygon);
+  b.Punkte = punkte;
+  aufzeichnen(std::move(b));
   if (pinselstil_ != Pinsel_leer) {
     QPainter p(&bild_);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -446,6 +480,7 @@ void TBild::Polygon(const std::vector<QPoint>& punkte) {
 void TBild::Bogen(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   TBogenlage lage;
   if (!Bogenlage_bestimmen(x1, y1, x2, y2, x3, y3, x4, y4, lage)) return;
+  aufzeichnen(bogen(befehl(TBefehlsart::Bogen), {x1, y1, x2, y2, x3, y3, x4, y4}));
   QPainter p(&bild_);
   painter_einrichten(p, false);
   p.drawArc(lage.rahmen, lage.start, lage.spanne);
@@ -456,6 +491,7 @@ void TBild::Bogen(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 void TBild::Torte(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   TBogenlage lage;
   if (!Bogenlage_bestimmen(x1, y1, x2, y2, x3, y3, x4, y4, lage)) return;
+  aufzeichnen(bogen(befehl(TBefehlsart::Torte), {x1, y1, x2, y2, x3, y3, x4, y4}));
   QPainter p(&bild_);
   painter_einrichten(p, true);
   p.drawPie(lage.rahmen, lage.start, lage.spanne);
@@ -465,6 +501,11 @@ void TBild::Torte(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 
 void TBild::Pixel_setzen(int x, int y, TFarbe farbe) {
   if (x < 0 || y < 0 || x >= bild_.width() || y >= bild_.height()) return;
+  TZeichenbefehl b = befehl(TBefehlsart::Pixel);
+  b.Stift.Farbe = farbe;
+  b.k[0] = x;
+  b.k[1] = y;
+  aufzeichnen(std::move(b));
   reinterpret_cast<std::uint32_t*>(bild_.scanLine(y))[x] = zu_rgb(farbe);
   geaendert();
 }
@@ -520,6 +561,11 @@ void TBild::Text_ausgeben(int x, int y, const std::string& text) {
   const bool sichtbar = !(x >= bild_.width() || y >= bild_.height() || x + w <= 0 || y + h <= 0 ||
                           std::abs(x) > kMaxSeite * 4 || std::abs(y) > kMaxSeite * 4);
   if (!sichtbar) return;
+  TZeichenbefehl b = befehl(TBefehlsart::Text);
+  b.k[0] = x;
+  b.k[1] = y;
+  b.Text = std::make_shared<const TText>(TText{Schrift, text});
+  aufzeichnen(std::move(b));
   if (pinselstil_ == Pinsel_voll) {
     const TStiftmodus m = Stift.Modus;
     Stift.Modus = TStiftmodus::Kopieren;
@@ -535,6 +581,163 @@ void TBild::Text_ausgeben(int x, int y, const std::string& text) {
     p.drawText(QPoint(x, y + fm.ascent()), t);
   }
   geaendert();
+}
+
+// ---- recording ---------------------------------------------------------------------------------
+
+TZeichenbefehl TBild::befehl(TBefehlsart art) const {
+  TZeichenbefehl b;
+  b.Art = art;
+  b.Stift = Stift;
+  if (!invertierbar(art)) b.Stift.Modus = TStiftmodus::Kopieren;
+  b.Pinselfarbe = pinselfarbe_;
+  b.Pinselstil = pinselstil_;
+  return b;
+}
+
+// Called before the operation draws, so that the pixels are still those it will draw over.
+void TBild::aufzeichnen(TZeichenbefehl b) {
+  if (!aufzeichnen_) return;
+  std::vector<TZeichenbefehl>& liste = protokoll_.Befehle;
+  if (b.Invertiert()) {
+    // Inverting twice restores every pixel, and inverting drawings commute: the same drawing
+    // again (a rubber band taken back) cancels its twin anywhere in the trailing inverted run.
+    for (std::size_t i = liste.size(); i-- > 0 && liste[i].Invertiert();) {
+      if (liste[i] == b) {
+        liste.erase(liste.begin() + static_cast<std::ptrdiff_t>(i));
+        return;
+      }
+    }
+  } else if (!liste.empty() && liste.back().Invertiert()) {
+    invertierte_festhalten(protokoll_);
+  }
+  if (deckt_alles(b, bild_.width(), bild_.height())) liste.clear();
+  if (liste.size() >= kMaxBefehle) neu_aufzeichnen(true);
+  liste.push_back(std::move(b));
+}
+
+void TBild::neu_aufzeichnen(bool mit_bitmap) {
+  protokoll_.Breite = bild_.width();
+  protokoll_.Hoehe = bild_.height();
+  protokoll_.Befehle.clear();
+  if (!mit_bitmap || !aufzeichnen_) return;
+  TZeichenbefehl b = befehl(TBefehlsart::Bitmap);
+  b.Bitmap = bild_;
+  protokoll_.Befehle.push_back(std::move(b));
+}
+
+// Replaces the trailing inverted drawings by a bitmap of exactly the pixels they changed, taken
+// from the picture as it is now: drawn onto white, an inverting drawing leaves its pixels dark.
+void TBild::invertierte_festhalten(TZeichenprotokoll& p) const {
+  std::vector<TZeichenbefehl>& liste = p.Befehle;
+  std::size_t anfang = liste.size();
+  while (anfang > 0 && liste[anfang - 1].Invertiert())
+    --anfang;
+  if (anfang == liste.size()) return;
+  TBild maske(bild_.width(), bild_.height());
+  maske.aufzeichnen_ = false;
+  for (std::size_t i = anfang; i < liste.size(); ++i)
+    maske.Befehl_ausfuehren(liste[i]);
+  liste.erase(liste.begin() + static_cast<std::ptrdiff_t>(anfang), liste.end());
+  const QImage& m = maske.bild_;
+  QRect rahmen;
+  for (int y = 0; y < m.height(); ++y) {
+    const auto* z = reinterpret_cast<const std::uint32_t*>(m.constScanLine(y));
+    for (int x = 0; x < m.width(); ++x)
+      if ((z[x] & 0xFFFFFFu) != 0xFFFFFFu) rahmen |= QRect(x, y, 1, 1);
+  }
+  if (rahmen.isEmpty()) return;
+  QImage teil(rahmen.size(), QImage::Format_ARGB32);
+  teil.fill(0u);
+  for (int y = rahmen.top(); y <= rahmen.bottom(); ++y) {
+    const auto* zm = reinterpret_cast<const std::uint32_t*>(m.constScanLine(y));
+    const auto* zb = reinterpret_cast<const std::uint32_t*>(bild_.constScanLine(y));
+    auto* zt = reinterpret_cast<std::uint32_t*>(teil.scanLine(y - rahmen.top()));
+    for (int x = rahmen.left(); x <= rahmen.right(); ++x)
+      if ((zm[x] & 0xFFFFFFu) != 0xFFFFFFu) zt[x - rahmen.left()] = zb[x] | 0xFF000000u;
+  }
+  TZeichenbefehl b = befehl(TBefehlsart::Bitmap);
+  b.k[0] = rahmen.left();
+  b.k[1] = rahmen.top();
+  b.Bitmap = std::move(teil);
+  liste.push_back(std::move(b));
+}
+
+void TBild::Aufzeichnen_setzen(bool an) {
+  if (an && !aufzeichnen_) {
+    aufzeichnen_ = true;
+    neu_aufzeichnen(true);
+  }
+  aufzeichnen_ = an;
+}
+
+TZeichenprotokoll TBild::Protokoll_abgeschlossen() const {
+  if (!aufzeichnen_) {
+    TBild kopie(1, 1);
+    kopie.Pixel_uebernehmen(bild_);
+    return kopie.protokoll_;
+  }
+  TZeichenprotokoll p = protokoll_;
+  invertierte_festhalten(p);
+  return p;
+}
+
+void TBild::bitmap_malen(int x, int y, const QImage& b) {
+  if (b.isNull()) return;
+  TZeichenbefehl z = befehl(TBefehlsart::Bitmap);
+  z.k[0] = x;
+  z.k[1] = y;
+  z.Bitmap = b;
+  aufzeichnen(std::move(z));
+  QPainter p(&bild_);
+  p.drawImage(QPoint(x, y), b);
+  p.end();
+  geaendert();
+}
+
+void TBild::Befehl_ausfuehren(const TZeichenbefehl& b) {
+  Stift = b.Stift;
+  pinselfarbe_ = b.Pinselfarbe;
+  pinselstil_ = b.Pinselstil;
+  const int* k = b.k;
+  switch (b.Art) {
+    case TBefehlsart::Linie:
+      Bewegen_nach(k[0], k[1]);
+      Linie_nach(k[2], k[3]);
+      break;
+    case TBefehlsart::Rechteck:
+      Rechteck(k[0], k[1], k[2], k[3]);
+      break;
+    case TBefehlsart::Ellipse:
+      Ellipse(k[0], k[1], k[2], k[3]);
+      break;
+    case TBefehlsart::Polygon:
+      Polygon(b.Punkte);
+      break;
+    case TBefehlsart::Bogen:
+      Bogen(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7]);
+      break;
+    case TBefehlsart::Torte:
+      Torte(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7]);
+      break;
+    case TBefehlsart::Pixel:
+      Pixel_setzen(k[0], k[1], b.Stift.Farbe);
+      break;
+    case TBefehlsart::Text:
+      if (!b.Text) break;
+      Schrift = b.Text->Schrift;
+      Text_ausgeben(k[0], k[1], b.Text->Inhalt);
+      break;
+    case TBefehlsart::Bitmap:
+      bitmap_malen(k[0], k[1], b.Bitmap);
+      break;
+  }
+}
+
+void TBild::Protokoll_abspielen(const TZeichenprotokoll& p) {
+  Groesse_setzen(p.Breite, p.Hoehe);
+  for (const TZeichenbefehl& b : p.Befehle)
+    Befehl_ausfuehren(b);
 }
 
 // ---- primitives --------------------------------------------------------------------------------

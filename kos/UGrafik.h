@@ -10,11 +10,13 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRectF>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "kos/UZeichenprotokoll.h"
 #include "platform/Typen.h"
 
 // Brush styles, numbered as in the fill-pattern list.
@@ -35,15 +37,6 @@ enum : int {
   Schrift_kursiv = 2,
   Schrift_unterstrichen = 4,
   Schrift_durchgestrichen = 8
-};
-
-enum class TStiftmodus : int { Kopieren = 0, Invertieren = 1 };
-
-struct TStift {
-  TFarbe Farbe = 0x000000;
-  int Breite = 1;  // 0 draws like 1
-  TStiftstil Stil = TStiftstil::Durchgezogen;
-  TStiftmodus Modus = TStiftmodus::Kopieren;
 };
 
 // Pixel value GDI-style readers return for a position outside the picture.
@@ -96,6 +89,18 @@ class TBild {
   std::function<void()> Geaendert;
   std::uint64_t Aenderungen() const { return aenderungen_; }
 
+  // Everything drawn since the picture was last cleared; inverting drawings at its end may still
+  // be undone by drawing them again, so exports take Protokoll_abgeschlossen().
+  const TZeichenprotokoll& Protokoll() const { return protokoll_; }
+  TZeichenprotokoll Protokoll_abgeschlossen() const;
+  // Pictures that never leave the program (list entries, previews) may draw without recording;
+  // their vector form is then a bitmap of their pixels. Switching on starts from that bitmap.
+  void Aufzeichnen_setzen(bool an);
+  // Draws one recorded entry with its own pen, brush and font (they stay set afterwards).
+  void Befehl_ausfuehren(const TZeichenbefehl& b);
+  // A picture of the recording's size with all its entries drawn.
+  void Protokoll_abspielen(const TZeichenprotokoll& p);
+
   // The Qt font a TSchrift resolves to (Arial, Courier New and Symbol are mapped to metric twins).
   static QFont Qt_Schrift(const TSchrift& s);
 
@@ -106,13 +111,33 @@ class TBild {
   bool duenn() const;
   void painter_einrichten(class QPainter& p, bool mit_pinsel) const;
   void flaeche_fuellen(int x1, int y1, int x2, int y2);  // inclusive box, with the brush
+  TZeichenbefehl befehl(TBefehlsart art) const;
+  void aufzeichnen(TZeichenbefehl b);
+  void neu_aufzeichnen(bool mit_bitmap);
+  void invertierte_festhalten(TZeichenprotokoll& p) const;
+  void bitmap_malen(int x, int y, const QImage& b);
 
   QImage bild_;
   TFarbe pinselfarbe_ = 0xFFFFFF;
   int pinselstil_ = Pinsel_voll;
   QPoint stiftpos_{0, 0};
   std::uint64_t aenderungen_ = 0;
+  TZeichenprotokoll protokoll_;
+  bool aufzeichnen_ = true;
 };
+
+// Where an arc or a pie lies: its box without the right and bottom edge, and the sweep from the
+// radial through (x3, y3) counter-clockwise to the one through (x4, y4), both in 1/16 degree.
+// false for a box without area, which draws nothing.
+struct TBogenlage {
+  QRectF rahmen;
+  int start = 0, spanne = 0;
+};
+bool Bogenlage_bestimmen(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                         TBogenlage& lage);
+
+// The Qt pattern of a brush style (Qt::NoBrush for the clear brush).
+Qt::BrushStyle Pinselstil_zu_Qt(int stil);
 
 QColor Farbe_zu_QColor(TFarbe f);
 TFarbe QColor_zu_Farbe(const QColor& c);

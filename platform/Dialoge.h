@@ -50,6 +50,11 @@ struct Zwischenablage {
   virtual void Bild_setzen(const QImage& bild) = 0;
   // The clipboard's plain text; empty when it holds none.
   virtual std::string Text_holen() { return {}; }
+  // The bitmap and, as a second form of the same picture, its SVG document.
+  virtual void Bild_und_SVG_setzen(const QImage& bild, const std::string& svg) {
+    (void)svg;
+    Bild_setzen(bild);
+  }
 };
 
 Zwischenablage& Ablage();               // the clipboard in force

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing and looking at Quadrix needs on Debian (12 or later).
 set -euo pipefail
-pakete=(build-essential cmake ninja-build clang libclang-rt-dev qt6-base-dev qt6-qpa-plugins libgl-dev
+pakete=(build-essential cmake ninja-build clang libclang-rt-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
         libgtest-dev libbenchmark-dev libmuparser-dev fonts-liberation2 xvfb xauth clang-format
         locales)
 fehlend=()

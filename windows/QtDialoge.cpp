@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,8 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "kos/UGrafik.h"
@@ -210,10 +213,17 @@ bool QtDialoge::Speicherpfad_waehlen(const std::string& titel, const std::string
                                      const std::string& endung, std::string& pfad) {
   QFileDialog dlg(QApplication::activeWindow(), Q(titel), Q(pfad), Q(filter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
-  dlg.setDefaultSuffix(Q(endung));
   dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // the caller asks in German
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-  pfad = dlg.selectedFiles().front().toStdString();
+  QString datei = dlg.selectedFiles().front();
+  // A name without ending gets the one of the chosen file type: "blatt" under the PDF filter
+  // becomes blatt.pdf.
+  if (QFileInfo(datei).suffix().isEmpty() && !QFileInfo(datei).isDir()) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(dlg.selectedNameFilter());
+    datei += QLatin1Char('.') + (m.hasMatch() ? m.captured(1) : Q(endung));
+  }
+  pfad = datei.toStdString();
   return true;
 }
 
@@ -280,4 +290,11 @@ void QtAblage::Bild_setzen(const QImage& bild) {
 
 std::string QtAblage::Text_holen() {
   return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtAblage::Bild_und_SVG_setzen(const QImage& bild, const std::string& svg) {
+  auto* daten = new QMimeData;
+  daten->setImageData(bild);
+  daten->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(svg));
+  QGuiApplication::clipboard()->setMimeData(daten);
 }

@@ -77,4 +77,5 @@ class QtAblage final : public Zwischenablage {
   void Text_setzen(const std::string& text) override;
   void Bild_setzen(const QImage& bild) override;
   std::string Text_holen() override;
+  void Bild_und_SVG_setzen(const QImage& bild, const std::string& svg) override;
 };

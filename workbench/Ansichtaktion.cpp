@@ -150,7 +150,7 @@ void Bild_Maus_gedrueckt(Anzeige& a, TMaustaste taste, int X, int Y) {
       if (taste == TMaustaste::Rechts) Text_platzieren(a, X, Y);
       return;
     case TMausmodus::Ziehen:
-      if (taste == TMaustaste::Rechts) Bild_in_Zwischenablage(bild->Bild());
+      if (taste == TMaustaste::Rechts) Bild_in_Zwischenablage(*bild);
       return;
     case TMausmodus::Zoomrahmen:
       if (taste != TMaustaste::Links) return;

@@ -31,7 +31,7 @@ void Schrift_auswaehlen(Anzeige& a) {
 }
 
 void Grafik_speichern(Anzeige& a) {
-  if (TBild* bild = a.Bild("Image1")) Bild_speichern_Dialog(bild->Bild());
+  if (TBild* bild = a.Bild("Image1")) Bild_speichern_Dialog(*bild);
 }
 
 void Clientbereich_kopieren(const QImage& bild) {

@@ -133,7 +133,9 @@ TEST_F(Exportfenster, SpeichernAlsBitmapUndPng) {
   form->SpeedButton_speichernBMPClick();
   EXPECT_TRUE(d.meldungen.empty());
   ASSERT_EQ(d.speicher_filter.size(), 2u);
-  EXPECT_EQ(d.speicher_filter[0], "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png)");
+  EXPECT_EQ(
+      d.speicher_filter[0],
+      "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png);;SVG-Dateien (*.svg);;PDF-Dateien (*.pdf)");
   for (const char* name : {"bild.bmp", "bild.png"}) {
     QImage gelesen(ordner.filePath(name));
     ASSERT_EQ(gelesen.size(), QSize(641, 641)) << name;

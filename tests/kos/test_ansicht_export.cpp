@@ -34,7 +34,9 @@ TEST(Bildpfad, StandardendungUndFormat) {
   EXPECT_STREQ(Bildformat_zu_Pfad("a.PnG"), "PNG");
   EXPECT_STREQ(Bildformat_zu_Pfad("a.bmp"), "BMP");
   EXPECT_STREQ(Bildformat_zu_Pfad("a"), "BMP");
-  EXPECT_STREQ(Bild_Dateifilter, "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png)");
+  EXPECT_STREQ(
+      Bild_Dateifilter,
+      "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png);;SVG-Dateien (*.svg);;PDF-Dateien (*.pdf)");
   EXPECT_STREQ(Bild_Standardendung, "bmp");
 }
 
@@ -88,7 +90,9 @@ TEST_F(Speichern, AbbruchSpeichertNichts) {
   ASSERT_EQ(d.meldungen.size(), 1u);
   EXPECT_EQ(d.meldungen[0], "Grafik nicht gespeichert");
   ASSERT_EQ(d.speicher_filter.size(), 1u);
-  EXPECT_EQ(d.speicher_filter[0], "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png)");
+  EXPECT_EQ(
+      d.speicher_filter[0],
+      "Bitmap-Dateien (*.bmp);;PNG-Dateien (*.png);;SVG-Dateien (*.svg);;PDF-Dateien (*.pdf)");
   EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());
 }
 

@@ -78,9 +78,14 @@ struct SkriptAblage final : Zwischenablage {
     ++bild_setzungen;
   }
   std::string Text_holen() override { return text; }
+  void Bild_und_SVG_setzen(const QImage& b, const std::string& s) override {
+    Bild_setzen(b);
+    svg = s;
+  }
 
   std::string text;
   QImage bild;
+  std::string svg;
   int text_setzungen = 0;
   int bild_setzungen = 0;
 };
