@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <string>
 
@@ -8,13 +9,15 @@
 
 namespace {
 
-// quadrix --bild DATEI.qdx BILD.png: the saved picture into a file, without any window.
+// quadrix --bild DATEI.qdx BILD.png: the saved picture into a file, without any window. Texts
+// need the font machinery of a GUI application, but no display.
 int Bild_aus_Kommandozeile(int argc, char** argv) {
   if (argc != 4) {
-    std::fputs("Aufruf: quadrix --bild DATEI.qdx BILD.png (oder .bmp)\n", stderr);
+    std::fputs("Aufruf: quadrix --bild DATEI.qdx BILD.png (oder .bmp, .svg, .pdf)\n", stderr);
     return 2;
   }
-  QCoreApplication app(argc, argv);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   std::string fehler;
   if (!Arbeitsblatt_Bild_schreiben(argv[2], argv[3], fehler)) {
     std::fprintf(stderr, "Fehler: %s\n", fehler.c_str());

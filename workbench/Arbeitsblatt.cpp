@@ -1,5 +1,7 @@
 #include "workbench/Arbeitsblatt.h"
 
+#include "kos/UZeichenprotokoll.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QJsonArray>
@@ -414,6 +416,19 @@ bool Zellen_lesen(TLeser& l, const QJsonValue& v, std::vector<TZelleintrag>& zel
   return true;
 }
 
+// The drawing must describe a picture of the stored picture's size.
+bool Zeichnung_lesen(TLeser& l, const QJsonValue& v, TArbeitsblatt& b) {
+  if (v.isUndefined()) return true;
+  TZeichenprotokoll p;
+  std::string fehler;
+  if (!v.isString() || !Protokoll_aus_Text(v.toString().toStdString(), p, fehler))
+    return l.Fehler("Die Zeichnung der Datei ist beschädigt. " + fehler);
+  if (p.Breite != b.Bildbreite || p.Hoehe != b.Bildhoehe)
+    return l.Fehler("Die Zeichnung der Datei passt nicht zur Größe ihres Bildes.");
+  b.Zeichnung = v.toString().toStdString();
+  return true;
+}
+
 bool Bild_lesen(TLeser& l, const QJsonValue& v, TArbeitsblatt& b) {
   if (v.isUndefined()) return true;
   const QJsonObject o = v.toObject();
@@ -432,7 +447,7 @@ bool Bild_lesen(TLeser& l, const QJsonValue& v, TArbeitsblatt& b) {
   b.Bildbreite = breite;
   b.Bildhoehe = hoehe;
   b.Png = png.decoded.toStdString();
-  return true;
+  return Zeichnung_lesen(l, o.value("zeichnung"), b);
 }
 
 bool Kopf_lesen(TLeser& l, const QJsonObject& o) {
@@ -512,9 +527,11 @@ std::string Arbeitsblatt_zu_Text(const TArbeitsblatt& b) {
   o["Zahlformat"] = Schreiben<TZahlformat>(b.Zahlformat, kZahlformat);
   o["Zoom"] = QJsonObject{{"x", b.Zoomstufe_x}, {"y", b.Zoomstufe_y}};
   o["Tabelle"] = Zellen_schreiben(b.Zellen);
-  if (!b.Png.empty())
-    o["Bild"] =
-        QJsonObject{{"png", QString::fromLatin1(QByteArray::fromStdString(b.Png).toBase64())}};
+  if (!b.Png.empty()) {
+    QJsonObject bild{{"png", QString::fromLatin1(QByteArray::fromStdString(b.Png).toBase64())}};
+    if (!b.Zeichnung.empty()) bild["zeichnung"] = QString::fromStdString(b.Zeichnung);
+    o["Bild"] = bild;
+  }
   return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }
 

@@ -45,6 +45,9 @@ struct TArbeitsblatt {
   // The picture as it was, PNG-coded.
   int Bildbreite = 0, Bildhoehe = 0;
   std::string Png;
+  // The drawing calls behind the picture in their text form, so the picture can be drawn again
+  // as vectors; empty when the sheet has none.
+  std::string Zeichnung;
   // Keys this program does not know (passed over when reading).
   int Unbekannt = 0;
 };

@@ -9,6 +9,7 @@
 
 #include "kos/UBildexport.h"
 #include "kos/UGrafik.h"
+#include "kos/UZeichenprotokoll.h"
 #include "kos/U_Ansicht.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
@@ -167,15 +168,27 @@ void Zellen_setzen(Tabelle& t, const std::vector<TZelleintrag>& zellen) {
     t.Zelle_setzen(z.spalte, z.zeile, z.text);
 }
 
+// The sheet's picture is drawn again from its recording when that gives exactly the stored
+// pixels, so it can also leave as vectors; otherwise the stored pixels stand alone.
+void Blattbild_herstellen(TBild& ziel, const QImage& bild, const std::string& zeichnung) {
+  TZeichenprotokoll p;
+  std::string fehler;
+  if (!zeichnung.empty() && Protokoll_aus_Text(zeichnung, p, fehler)) {
+    ziel.Protokoll_abspielen(p);
+    if (ziel.Bild() == bild.convertToFormat(ziel.Bild().format())) return;
+  }
+  ziel.Pixel_uebernehmen(bild);
+}
+
 // A sheet without a picture (written by hand or by another program) gets the plot of its
 // settings.
-void Bild_setzen(Anzeige& a, const QImage& bild) {
+void Bild_setzen(Anzeige& a, const QImage& bild, const std::string& zeichnung) {
   if (bild.isNull()) return Plot_zeichnen(a);
   TBild* ziel = a.Bild("Image1");
   if (!ziel) return;
   const TBildlage l = Bildlage_berechnen(KOS.Bildbreite_cm, KOS.Bildtiefe_cm);
   Bild_platzieren(*ziel, l.links, l.oben, l.breite, l.hoehe);
-  ziel->Pixel_uebernehmen(bild);
+  Blattbild_herstellen(*ziel, bild, zeichnung);
 }
 
 // Everything the window must be able to show is checked before the first change.
@@ -310,6 +323,7 @@ TArbeitsblatt Arbeitsblatt_erfassen(Anzeige& a, const Bedienstand& s) {
     b.Bildbreite = bild->Breite();
     b.Bildhoehe = bild->Hoehe();
     b.Png = Png_aus(bild->Bild());
+    b.Zeichnung = Protokoll_als_Text(bild->Protokoll_abgeschlossen());
   }
   return b;
 }
@@ -326,7 +340,7 @@ bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt
   Zustaende_setzen(b);
   Bedienung_auffrischen(a, s, b);
   Zellen_setzen(Zahlentabelle, b.Zellen);
-  Bild_setzen(a, bild);
+  Bild_setzen(a, bild, b.Zeichnung);
   a.Beschaeftigt(false);
   // Terms from a file are only text: they pass the same check as typed ones.
   for (const char* f : kTermfelder)
@@ -514,17 +528,6 @@ void CSV_in_Tabelle_oeffnen(Tabelle& t) {
 
 // ---- command line ------------------------------------------------------------------------------
 
-bool Bild_nach_Endung_schreiben(const QImage& bild, const std::string& pfad,
-                                std::string& fehlertext) {
-  const QString endung = QFileInfo(QString::fromStdString(pfad)).suffix().toLower();
-  if (endung != QLatin1String("png") && endung != QLatin1String("bmp")) {
-    fehlertext =
-        "Unbekanntes Bildformat „" + endung.toStdString() + "“: möglich sind .png und .bmp.";
-    return false;
-  }
-  return Bild_in_Datei_schreiben(bild, pfad, fehlertext);
-}
-
 bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel,
                                  std::string& fehlertext) {
   std::string inhalt;
@@ -536,5 +539,7 @@ bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel
     fehlertext = "Das Arbeitsblatt " + Dateiname(qdx) + " enthält kein lesbares Bild.";
     return false;
   }
-  return Bild_nach_Endung_schreiben(bild.convertToFormat(QImage::Format_RGB32), ziel, fehlertext);
+  TBild tbild(bild.width(), bild.height());
+  Blattbild_herstellen(tbild, bild, b.Zeichnung);
+  return Bild_speichern_nach_Endung(tbild, ziel, fehlertext);
 }

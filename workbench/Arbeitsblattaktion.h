@@ -68,9 +68,7 @@ void CSV_in_Tabelle_oeffnen(Tabelle& t);
 
 // ---- command line ------------------------------------------------------------------------------
 
-// Writes a picture in the format its file ending names (.png, .bmp).
-bool Bild_nach_Endung_schreiben(const QImage& bild, const std::string& pfad,
-                                std::string& fehlertext);
-// The picture of a saved worksheet into a picture file, without any window.
+// The picture of a saved worksheet into a picture file of the format its ending names (.png,
+// .bmp, .svg, .pdf), without any window.
 bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel,
                                  std::string& fehlertext);

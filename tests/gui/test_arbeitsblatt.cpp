@@ -293,8 +293,17 @@ TEST_F(Arbeitsblattfenster, Bild_von_der_Kommandozeile_gleicht_dem_Fensterbild) 
         << ziel;
   }
   std::string fehler;
+  // The recording travels with the sheet: its vector forms hold lines, not one embedded bitmap.
+  ASSERT_TRUE(Arbeitsblatt_Bild_schreiben(Pfad("b.qdx"), Pfad("b.svg"), fehler)) << fehler;
+  QFile svg(QString::fromStdString(Pfad("b.svg")));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QByteArray inhalt = svg.readAll();
+  EXPECT_TRUE(inhalt.contains("<path"));
+  EXPECT_TRUE(inhalt.contains(">Blatt 1</text>"));
+  EXPECT_FALSE(inhalt.contains("<image"));
+  ASSERT_TRUE(Arbeitsblatt_Bild_schreiben(Pfad("b.qdx"), Pfad("b.pdf"), fehler)) << fehler;
   EXPECT_FALSE(Arbeitsblatt_Bild_schreiben(Pfad("b.qdx"), Pfad("b.gif"), fehler));
-  EXPECT_EQ(fehler, "Unbekanntes Bildformat „gif“: möglich sind .png und .bmp.");
+  EXPECT_NE(fehler.find("Die Endung muss .bmp, .png, .svg oder .pdf sein."), std::string::npos);
   EXPECT_FALSE(Arbeitsblatt_Bild_schreiben(Pfad("fehlt.qdx"), Pfad("c.png"), fehler));
   EXPECT_FALSE(QFile::exists(dir.filePath("c.png")));
 }
