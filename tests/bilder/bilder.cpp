@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <cstdio>
@@ -99,7 +100,34 @@ struct Stumm final : Dialoge {
   void Meldung(const std::string& text) override { std::printf("  Meldung: %s\n", text.c_str()); }
   bool Frage(const std::string&) override { return true; }
   bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
+  bool Speicherpfad_waehlen(const std::string&, const std::string&, const std::string&,
+                            std::string& pfad) override {
+    pfad = speicherpfad;
+    return !pfad.empty();
+  }
+  std::string speicherpfad;
 };
+
+// The start picture with a family, its derivative and a placed text, saved through the picture's
+// own save button in every format it offers.
+bool Vektorbilder(const QString& ordner) {
+  Stumm stumm;
+  Dialog_setzen(&stumm);
+  TForm1 haupt;
+  bool ok = true;
+  haupt.Haken_zeigen("CheckBox_alle_t_verwenden", true);
+  haupt.Haken_zeigen("CheckBox_Schar_fs_zeichnen", true);
+  ok &= QMetaObject::invokeMethod(&haupt, "SpeedButton_PlotClick");
+  for (const char* datei : {"grafik.png", "grafik.svg", "grafik.pdf"}) {
+    stumm.speicherpfad = (ordner + "/" + datei).toStdString();
+    QFile::remove(QString::fromStdString(stumm.speicherpfad));
+    ok &= QMetaObject::invokeMethod(&haupt, "SpeedButton_speichernBMPClick");
+    ok &= QFile::exists(QString::fromStdString(stumm.speicherpfad));
+    std::printf("%s\n", stumm.speicherpfad.c_str());
+  }
+  Dialog_setzen(nullptr);
+  return ok;
+}
 
 // Each demonstration data set with the tool it was made for.
 bool Testdaten(const QString& ordner) {
@@ -146,6 +174,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Ordner nicht angelegt: %s\n", ordner.toLocal8Bit().constData());
     return 1;
   }
-  const bool ok = Koordinatensysteme(ordner) && Fenster(ordner) && Testdaten(ordner);
+  const bool ok =
+      Koordinatensysteme(ordner) && Fenster(ordner) && Testdaten(ordner) && Vektorbilder(ordner);
   return ok ? 0 : 1;
 }
