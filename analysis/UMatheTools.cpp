@@ -114,14 +114,16 @@ int Grenzen_ordnen(long double a, long double b, long double& lo, long double& h
 }
 
 // Sum of f at n points start, start + h, ... (abscissae by repeated addition).
+// betrag, when given, also collects the sum of the absolute values.
 bool Punktsumme(TTerm& term, long double t, long double start, long double h, long n,
-                long double& summe) {
+                long double& summe, long double* betrag = nullptr) {
   summe = 0;
   long double x = start;
   for (long i = 0; i < n; ++i) {
     long double y = 0;
     if (!Wert(term, t, x, y)) return false;
     summe += y;
+    if (betrag) *betrag += std::fabs(y);
     x += h;
   }
   return true;
@@ -142,15 +144,19 @@ bool Leeres_Intervall(long double a, long double b, bool& ok) {
 // a result differs from the one before by at most eps relative to itself. durchgang(n, I) gives
 // the result of the pass with n points, false where the term is undefined; the result gets the
 // sign vorzeichen.
+// A pass also reports the integral of |f|: where positive and negative parts cancel to (nearly)
+// 0, a purely relative test would never be met, so a change far below the size of |f| counts as
+// converged too.
 template <class Durchgang>
 long double Verdoppeln(long start_n, long double vorher, long double eps, int vorzeichen,
                        Durchgang durchgang, bool& ok) {
   ok = false;
   TRechenlauf lauf("Integral wird berechnet ...");
   for (long n = start_n; n <= kPunkte_hoechstens; n *= 2) {
-    long double I = 0;
-    if (!durchgang(n, I) || !Endlich(I)) return 0;
-    if (std::fabs(eps * I) >= std::fabs(vorher - I)) {
+    long double I = 0, betrag = 0;
+    if (!durchgang(n, I, betrag) || !Endlich(I)) return 0;
+    const long double aenderung = std::fabs(vorher - I);
+    if (std::fabs(eps * I) >= aenderung || aenderung <= std::fabs(eps) * 1E-9L * betrag) {
       ok = true;
       return vorzeichen * I;
     }
@@ -297,11 +303,12 @@ long double Integral_Trapez(TTerm& term, long double t, long double a, long doub
   long double ya = 0, yb = 0;
   if (!Wert(term, t, lo, ya) || !Wert(term, t, hi, yb)) return 0;
   const long double E = ya + yb;
-  const auto durchgang = [&](long n, long double& I) {
+  const auto durchgang = [&](long n, long double& I, long double& betrag) {
     const long double h = (hi - lo) / n;
-    long double S = 0;
-    if (!Punktsumme(term, t, lo + h, h, n - 1, S)) return false;
+    long double S = 0, B = (std::fabs(ya) + std::fabs(yb)) / 2;
+    if (!Punktsumme(term, t, lo + h, h, n - 1, S, &B)) return false;
     I = h * (E / 2 + S);
+    betrag = h * B;
     return true;
   };
   return Verdoppeln(100, E, eps, vorzeichen, durchgang, ok);
@@ -312,11 +319,12 @@ long double Integral_Mittelpunkt(TTerm& term, long double t, long double a, long
   if (Leeres_Intervall(a, b, ok)) return 0;
   long double lo = 0, hi = 0;
   const int vorzeichen = Grenzen_ordnen(a, b, lo, hi);
-  const auto durchgang = [&](long n, long double& I) {
+  const auto durchgang = [&](long n, long double& I, long double& betrag) {
     const long double h = (hi - lo) / n;
-    long double S = 0;
-    if (!Punktsumme(term, t, lo + h / 2, h, n, S)) return false;
+    long double S = 0, B = 0;
+    if (!Punktsumme(term, t, lo + h / 2, h, n, S, &B)) return false;
     I = h * S;
+    betrag = h * B;
     return true;
   };
   return Verdoppeln(100, 0, eps, vorzeichen, durchgang, ok);
@@ -330,17 +338,20 @@ long double Integral_Simpson(TTerm& term, long double t, long double a, long dou
   long double fa = 0, fb = 0;
   if (!Wert(term, t, lo, fa) || !Wert(term, t, hi, fb)) return 0;
   // Each pass keeps the trapezoid sum of the one before and adds only the new midpoints.
-  long double T = (fa + fb) / 2;
-  const auto durchgang = [&](long n, long double& I) {
+  long double T = (fa + fb) / 2, T_betrag = (std::fabs(fa) + std::fabs(fb)) / 2;
+  const auto durchgang = [&](long n, long double& I, long double& betrag) {
     const long double h = (hi - lo) / n;
-    long double M = 0;
+    long double M = 0, M_betrag = 0;
     for (long k = 0; k < n; ++k) {
       long double y = 0;
       if (!Wert(term, t, lo + h / 2 + k * h, y)) return false;
       M += y;
+      M_betrag += std::fabs(y);
     }
     T += M;
+    T_betrag += M_betrag;
     I = h * (M + T) / 3;
+    betrag = h * (M_betrag + T_betrag) / 3;
     return true;
   };
   return Verdoppeln(1, 0, eps, vorzeichen, durchgang, ok);

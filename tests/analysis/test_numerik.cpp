@@ -274,6 +274,27 @@ TEST(Integral, unerreichbares_endet_als_Fehlschlag) {
   }
 }
 
+// Where positive and negative parts cancel, the doubling rules still settle: the result is 0 up
+// to rounding.
+TEST(Integral, ausgeloeschte_Integrale_sind_null) {
+  const struct {
+    Integralfunktion f;
+    const char* term;
+    long double a, b;
+  } faelle[] = {
+      {Integral_Trapez, "x", -1, 1},
+      {Integral_Mittelpunkt, "x", -1, 1},
+      {Integral_Simpson, "x^3", -2, 2},
+      {Integral_Trapez, "sin(x)", -3.14159265358979323846L, 3.14159265358979323846L},
+      {Integral_Mittelpunkt, "sin(x)", -2, 2},
+  };
+  for (const auto& f : faelle) {
+    bool ok = false;
+    EXPECT_NEAR(D(f.f(f.term, 0, f.a, f.b, 1E-6L, ok)), 0, 1E-12) << f.term;
+    EXPECT_TRUE(ok) << f.term;
+  }
+}
+
 TEST(Integral, Abbruch_durch_den_Benutzer) {
   SkriptDialoge dialoge;
   dialoge.abbruch_ab_abfrage = 1;
