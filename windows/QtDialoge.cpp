@@ -166,9 +166,35 @@ QtDialoge::~QtDialoge() {
   if (qApp) qApp->removeEventFilter(this);
 }
 
+namespace {
+
+bool Nutzereingabe(QEvent::Type art) {
+  switch (art) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 bool QtDialoge::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ev)->key() == Qt::Key_Escape)
     escape_gedrueckt_ = true;
+  // While a computation looks for Escape, clicks and keys meant for other controls are dropped:
+  // they would start a second action inside the running one. The progress window stays usable.
+  if (abfrage_laeuft_ && Nutzereingabe(ev->type())) {
+    const auto* w = qobject_cast<QWidget*>(obj);
+    if (!fortschritt_ || !w || w->window() != fortschritt_) return true;
+  }
   return QObject::eventFilter(obj, ev);
 }
 
@@ -244,7 +270,9 @@ void QtDialoge::Taste_abwarten() {
 }
 
 bool QtDialoge::Abbruch_angefordert() {
+  abfrage_laeuft_ = true;
   QCoreApplication::processEvents();
+  abfrage_laeuft_ = false;
   return escape_gedrueckt_ || (fortschritt_ && fortschritt_->wasCanceled());
 }
 

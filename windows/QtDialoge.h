@@ -69,6 +69,7 @@ class QtDialoge final : public QObject, public Dialoge {
 
  private:
   bool escape_gedrueckt_ = false;
+  bool abfrage_laeuft_ = false;  // inside the event round of Abbruch_angefordert
   QPointer<QProgressDialog> fortschritt_;
 };
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -123,6 +124,31 @@ TEST_F(QtDialog_Test, EscapeZaehltBisZumZuruecksetzen) {
   EXPECT_TRUE(dialoge.Abbruch_angefordert());
   dialoge.Abbruch_zuruecksetzen();
   EXPECT_FALSE(dialoge.Abbruch_angefordert());
+}
+
+// A click that arrives while a computation asks for Escape must not start another action.
+TEST_F(QtDialog_Test, KlicksWaehrendDerRechnungErreichenKeinenKnopf) {
+  QPushButton knopf;
+  knopf.resize(80, 30);
+  knopf.show();
+  int klicks = 0;
+  QObject::connect(&knopf, &QPushButton::clicked, [&] { ++klicks; });
+  for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+    QCoreApplication::postEvent(
+        &knopf, new QMouseEvent(art, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier));
+  EXPECT_FALSE(dialoge.Abbruch_angefordert());
+  EXPECT_EQ(klicks, 0);
+  // outside a computation the same click works
+  for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+    QCoreApplication::postEvent(
+        &knopf, new QMouseEvent(art, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(klicks, 1);
+  QCoreApplication::postEvent(&knopf,
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_TRUE(dialoge.Abbruch_angefordert());
 }
 
 TEST_F(QtDialog_Test, EscapeVorDerRechnungZaehltNichtEscapeWaehrendDessen) {
