@@ -15,6 +15,7 @@
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
+#include "table/UStringGrid.h"
 #include "windows/UQdx.h"
 #include "windows/Unit2_Help.h"
 #include "windows/Unit4_2D_Abb.h"
@@ -108,6 +109,26 @@ struct Stumm final : Dialoge {
   std::string speicherpfad;
 };
 
+// The 3-4-5 triangle with every line of the side window, and a 4-stage tree.
+bool Seitenfenster(const QString& ordner) {
+  Stumm stumm;
+  Dialog_setzen(&stumm);
+  TForm1 haupt;
+  haupt.show();
+  bool ok = true;
+  const char* ecken[][2] = {{"0", "0"}, {"4", "0"}, {"0", "3"}, {"0", "0"}};
+  for (int i = 0; i < 4; ++i) {
+    Zahlentabelle.Zelle_setzen(1, i + 1, ecken[i][0]);
+    Zahlentabelle.Zelle_setzen(2, i + 1, ecken[i][1]);
+  }
+  haupt.Form4->Haken_setzen("CheckBox_alles_auswaehlen", true);
+  ok &= QMetaObject::invokeMethod(haupt.Form4, "BitBtn_DreieckslinienClick");
+  QApplication::processEvents();
+  ok &= Speichern(haupt.grab().toImage(), ordner, "dreieck_345.png");
+  Dialog_setzen(nullptr);
+  return ok;
+}
+
 // The start picture with a family, its derivative and a placed text, saved through the picture's
 // own save button in every format it offers.
 bool Vektorbilder(const QString& ordner) {
@@ -174,7 +195,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Ordner nicht angelegt: %s\n", ordner.toLocal8Bit().constData());
     return 1;
   }
-  const bool ok =
-      Koordinatensysteme(ordner) && Fenster(ordner) && Testdaten(ordner) && Vektorbilder(ordner);
+  const bool ok = Koordinatensysteme(ordner) && Fenster(ordner) && Testdaten(ordner) &&
+                  Seitenfenster(ordner) && Vektorbilder(ordner);
   return ok ? 0 : 1;
 }

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <cstdlib>
 
 #include "table/UStringGrid.h"
 #include "test_plot_fenster.h"
@@ -142,9 +141,6 @@ TEST_F(Abbildungsfenster_Test, Spiegelung_an_senkrechter_Achse) {
   EXPECT_EQ(P(360, 160), kGruen);  // the image point (1, 4)
   // Mirror line from Q to T in green along x = 2 (pixel column 400).
   EXPECT_GT(In_Spalte(400, kGruen), 100);
-  if (const char* ordner = std::getenv("QDX_ABB_BILDER"))
-    form->Image1->Bild.Bild().save(QString::fromUtf8(ordner) +
-                                   QStringLiteral("/abb_spiegelung.png"));
   // Back to the defaults for the other tests.
   Eingeben4("Edit_SpiegT_x", "5");
   Eingeben4("Edit_SpiegT_y", "7");
@@ -185,12 +181,6 @@ TEST_F(Abbildungsfenster_Test, Dreieck_mit_allen_Linien) {
   // radius 2,5: its right end at (4,5; 1,5).
   EXPECT_TRUE(Farbe_nahe(360, 240, kGrau));
   EXPECT_TRUE(Farbe_nahe(500, 260, 0x000080));
-  if (const char* ordner = std::getenv("QDX_ABB_BILDER")) {
-    form->grab().save(QString::fromUtf8(ordner) + QStringLiteral("/abb_dreieck.png"));
-    form4()->show();
-    form4()->grab().save(QString::fromUtf8(ordner) + QStringLiteral("/abb_fenster.png"));
-    form4()->hide();
-  }
 }
 
 TEST_F(Abbildungsfenster_Test, Kollineare_Ecken_ohne_Spuren) {
