@@ -10,26 +10,13 @@
 
 #include "engine/UFunktionsParser.h"
 #include "engine/UMatheBasisOp.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Interpolationsaktion.h"
 #include "workbench/Werkbank.h"
 
 namespace {
-
-struct Aufzeichnung final : Anzeige {
-  std::map<std::string, int> eintraege;
-  void Text_zeigen(const char*, const std::string&) override {}
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char*) override { return nullptr; }
-};
 
 using Punkte = std::vector<std::pair<long double, long double>>;
 

@@ -9,6 +9,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Abbildungen.h"
@@ -16,19 +17,8 @@
 
 namespace {
 
-struct Fenster final : Anzeige {
-  TBild bild;
-  std::string fokus;
-  void Text_zeigen(const char*, const std::string&) override {}
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char* n) override { fokus = n; }
-  TBild* Bild(const char*) override { return &bild; }
+struct Fenster final : Aufzeichnung {
+  Fenster() : Aufzeichnung(true) {}
 };
 
 class Abbildungen : public ::testing::Test {

@@ -7,6 +7,7 @@
 
 #include "engine/KOS.h"
 #include "kos/U_KOS.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Startwerte.h"
@@ -14,24 +15,6 @@
 #include "workbench/Werkzeugterm.h"
 
 namespace {
-
-struct Aufzeichnung final : Anzeige {
-  std::map<std::string, std::string> texte;
-  std::map<std::string, bool> haken, frei;
-  std::map<std::string, int> eintraege;
-  std::string fokus;
-
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
-  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
-  void Freigabe_zeigen(const char* n, bool an) override { frei[n] = an; }
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char* n) override { fokus = n; }
-  TBild* Bild(const char*) override { return nullptr; }
-};
 
 class Aktionen : public ::testing::Test {
  protected:

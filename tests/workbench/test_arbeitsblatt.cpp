@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Arbeitsblatt.h"
@@ -296,22 +297,6 @@ TEST(Arbeitsblattdatei, Schreiben_ersetzt_ganz_oder_gar_nicht) {
 }
 
 namespace {
-
-struct Aufzeichnung final : Anzeige {
-  std::map<std::string, std::string> texte;
-  std::map<std::string, bool> haken;
-  std::map<std::string, int> eintraege;
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
-  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char*) override { return nullptr; }
-};
 
 // A window that has every control of the start table, each switch flipped from its start value
 // and each list one item further.

@@ -8,34 +8,17 @@
 #include <vector>
 
 #include "kos/UGrafik.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "workbench/Baumdiagramm.h"
 
 namespace {
 
-struct Aufzeichnung final : Anzeige {
-  std::map<std::string, std::string> texte;
-  std::map<std::string, bool> haken;
-  std::map<std::string, int> eintraege;
-  TBild bild;
-
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
-  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char* n) override { return std::string(n) == "Image1" ? &bild : nullptr; }
-};
-
 class Baumdiagramm : public ::testing::Test {
  protected:
   void SetUp() override { Baumeinstellungen = Baum_Zustand{}; }
   void TearDown() override { Baumeinstellungen = Baum_Zustand{}; }
-  Aufzeichnung a;
+  Aufzeichnung a{true};
 };
 
 Baum_Zustand Baum(int stufen, int zaehler, int nenner) {

@@ -10,6 +10,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Abbildungen.h"
@@ -18,18 +19,8 @@
 
 namespace {
 
-struct Fenster final : Anzeige {
-  TBild bild;
-  void Text_zeigen(const char*, const std::string&) override {}
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char*) override { return &bild; }
+struct Fenster final : Aufzeichnung {
+  Fenster() : Aufzeichnung(true) {}
 };
 
 struct Wert {

@@ -9,6 +9,7 @@
 
 #include "engine/UFunktionsParser.h"
 #include "platform/URechenlauf.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Matrixaktion.h"
@@ -16,22 +17,6 @@
 #include "workbench/Werkbank.h"
 
 namespace {
-
-struct Aufzeichnung final : Anzeige {
-  std::map<std::string, std::string> texte;
-  std::string fokus;
-
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char* n) override { fokus = n; }
-  TBild* Bild(const char*) override { return nullptr; }
-};
 
 using Zeilen = std::vector<std::vector<std::string>>;
 

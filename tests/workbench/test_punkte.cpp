@@ -11,6 +11,7 @@
 #include "engine/UGeometrie.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Punkteaktion.h"
@@ -21,18 +22,8 @@ namespace {
 constexpr TFarbe kWeiss = 0xFFFFFF;
 constexpr TFarbe kBlau = 0xFF0000;
 
-struct Bildanzeige final : Anzeige {
-  TBild bild{641, 641};
-  void Text_zeigen(const char*, const std::string&) override {}
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char* name) override { return std::string(name) == "Image1" ? &bild : nullptr; }
+struct Bildanzeige final : Aufzeichnung {
+  Bildanzeige() : Aufzeichnung(true) {}
 };
 
 using Zeilen = std::vector<std::vector<std::string>>;

@@ -10,6 +10,7 @@
 
 #include "engine/UMatheBasisOp.h"
 #include "kos/U_KOS.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Eingaben.h"
@@ -17,22 +18,6 @@
 #include "workbench/Werkbank.h"
 
 namespace {
-
-struct Aufzeichnung final : Anzeige {
-  std::map<std::string, std::string> texte;
-  std::map<std::string, bool> haken;
-
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char*) override { return nullptr; }
-};
 
 using Zellen = std::vector<std::pair<const char*, const char*>>;
 

@@ -12,6 +12,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Statistikaktion.h"
@@ -23,19 +24,8 @@ constexpr TFarbe kBlau = 0xFF0000;
 constexpr TFarbe kMagenta = 0xFF00FF;
 constexpr TFarbe kWeiss = 0xFFFFFF;
 
-struct Bildanzeige final : Anzeige {
-  TBild bild;
-  std::map<std::string, std::string> texte;
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
-  void Farbe_zeigen(const char*, TFarbe) override {}
-  void Schrift_zeigen(const char*, const TSchrift&) override {}
-  void Neu_malen(const char*) override {}
-  void Fokus_zurueck(const char*) override {}
-  TBild* Bild(const char* name) override { return std::string(name) == "Image1" ? &bild : nullptr; }
+struct Bildanzeige final : Aufzeichnung {
+  Bildanzeige() : Aufzeichnung(true) {}
 };
 
 class Statistikaktion : public ::testing::Test {

@@ -1,0 +1,33 @@
+#pragma once
+// A window for action tests: remembers what an action shows by control name and, when asked,
+// lends a picture as Image1.
+
+#include <map>
+#include <string>
+
+#include "kos/UGrafik.h"
+#include "workbench/Anzeige.h"
+
+struct Aufzeichnung : Anzeige {
+  explicit Aufzeichnung(bool mit_bild = false) : mit_bild(mit_bild) {}
+
+  std::map<std::string, std::string> texte;
+  std::map<std::string, bool> haken, frei;
+  std::map<std::string, int> eintraege;
+  std::string fokus;
+  TBild bild;
+  bool mit_bild;
+
+  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
+  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
+  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
+  void Freigabe_zeigen(const char* n, bool an) override { frei[n] = an; }
+  void Hinweis_zeigen(const char*, const std::string&) override {}
+  void Farbe_zeigen(const char*, TFarbe) override {}
+  void Schrift_zeigen(const char*, const TSchrift&) override {}
+  void Neu_malen(const char*) override {}
+  void Fokus_zurueck(const char* n) override { fokus = n; }
+  TBild* Bild(const char* n) override {
+    return mit_bild && std::string(n) == "Image1" ? &bild : nullptr;
+  }
+};
