@@ -2,11 +2,15 @@
 // A window for action tests: remembers what an action shows by control name and, when asked,
 // lends a picture as Image1.
 
+#include <gtest/gtest.h>
+
 #include <map>
+#include <span>
 #include <string>
 
 #include "kos/UGrafik.h"
 #include "workbench/Anzeige.h"
+#include "workbench/Startwerte.h"
 
 struct Aufzeichnung : Anzeige {
   explicit Aufzeichnung(bool mit_bild = false) : mit_bild(mit_bild) {}
@@ -31,3 +35,18 @@ struct Aufzeichnung : Anzeige {
     return mit_bild && std::string(n) == "Image1" ? &bild : nullptr;
   }
 };
+
+// Every text, switch and list item of a start table reached the window.
+inline void Starttabelle_gezeigt(Aufzeichnung& a, std::span<const TStartwert> tabelle) {
+  for (const TStartwert& w : tabelle) {
+    if (w.text) {
+      EXPECT_EQ(a.texte[w.name], w.text) << w.name;
+    }
+    if (w.an >= 0) {
+      EXPECT_EQ(a.haken[w.name], w.an == 1) << w.name;
+    }
+    if (w.eintrag >= 0) {
+      EXPECT_EQ(a.eintraege[w.name], w.eintrag) << w.name;
+    }
+  }
+}

@@ -107,17 +107,7 @@ TEST_F(Aktionen, Linke_Grenze_geht_in_die_Zeichenintervalle) {
 TEST_F(Aktionen, Zuruecksetzen_zeigt_die_Starttabelle) {
   Werkbank.Feldtexte["Edit_fSchar"] = "x";
   Standardwerte_einstellen(a);
-  for (const TStartwert& w : Startwerte()) {
-    if (w.text) {
-      EXPECT_EQ(a.texte[w.name], w.text) << w.name;
-    }
-    if (w.an >= 0) {
-      EXPECT_EQ(a.haken[w.name], w.an == 1) << w.name;
-    }
-    if (w.eintrag >= 0) {
-      EXPECT_EQ(a.eintraege[w.name], w.eintrag) << w.name;
-    }
-  }
+  Starttabelle_gezeigt(a, Startwerte());
   EXPECT_EQ(Werkbank.Feldtext("Edit_fSchar"), Starttext("Edit_fSchar"));
 }
 

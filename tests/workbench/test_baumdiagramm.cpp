@@ -157,17 +157,7 @@ TEST_F(Baumdiagramm, Knotenpositionen_der_Stufen) {
 TEST_F(Baumdiagramm, Fenster_beginnt_mit_der_Starttabelle) {
   Baumeinstellungen.Zaehler = 7;
   Baumfenster_einrichten(a);
-  for (const TStartwert& w : Startwerte_Baumdiagramm()) {
-    if (w.text) {
-      EXPECT_EQ(a.texte[w.name], w.text) << w.name;
-    }
-    if (w.an >= 0) {
-      EXPECT_EQ(a.haken[w.name], w.an == 1) << w.name;
-    }
-    if (w.eintrag >= 0) {
-      EXPECT_EQ(a.eintraege[w.name], w.eintrag) << w.name;
-    }
-  }
+  Starttabelle_gezeigt(a, Startwerte_Baumdiagramm());
   const int z = Starteintrag("ComboBox_W_Zaehler") + 1, n = Starteintrag("ComboBox_W_Nenner") + 1;
   EXPECT_EQ(a.texte["Label_q_zaehler"], std::to_string(n - z));
   EXPECT_EQ(a.texte["Label_q_nenner"], std::to_string(n));
