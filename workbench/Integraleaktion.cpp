@@ -1,7 +1,6 @@
 #include "workbench/Integraleaktion.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -160,9 +159,8 @@ void Streifensummen_geklickt(Anzeige& a) {
   const TStreifensummen s =
       Streifensummen(term, Aktuelles_t(), xa, xb, n, zeichnen ? &streifen : nullptr);
   if (zeichnen) {
-    const char K = art.empty()
-                       ? ' '
-                       : static_cast<char>(std::toupper(static_cast<unsigned char>(art.front())));
+    const char a = art.empty() ? ' ' : art.front();
+    const char K = a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a;
     Streifen_zeichnen(*bild, streifen, art.size() == 1 ? K : ' ');
   }
   Dialog().Meldung(Streifensummen_Text(s, n, zeichnen ? -1 : W));

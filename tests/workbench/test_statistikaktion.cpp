@@ -13,6 +13,7 @@
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
 #include "support/Aufzeichnung.h"
+#include "support/Gebietsschema.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Statistikaktion.h"
@@ -249,6 +250,18 @@ TEST_F(Statistikaktion, HistogrammNachFlaeche) {
   EXPECT_EQ(Punktanzahl, 2);
   EXPECT_EQ(Punkteliste[1].x, 2);
   EXPECT_EQ(Punkteliste[1].y, 6);
+}
+
+// Class bounds with decimal comma or point on a German desktop.
+TEST_F(Statistikaktion, HistogrammklassenUnterDeutschemGebietsschema) {
+  QDX_DEUTSCH_ODER_UEBERSPRINGEN(de);
+  Daten({"12,5;18", "18;20.5"}, {"1", "1"});
+  Zeichnen(Diagramm_Histogramm);
+  EXPECT_TRUE(d.meldungen.empty());
+  ASSERT_EQ(Punktanzahl, 2);
+  EXPECT_EQ(Punkteliste[0].x, 12.5L);
+  EXPECT_EQ(Punkteliste[0].y, 18);
+  EXPECT_EQ(Punkteliste[1].y, 20.5L);
 }
 
 // Relative frequencies are not whole: the histogram still uses the classes, not the values.
