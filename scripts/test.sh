@@ -108,6 +108,10 @@ cmake -S . -B build "${optionen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQDX_BEN
 cmake --build build -j "$jobs"
 ctest_lauf build
 
+# The real program read and driven through the accessibility bus, as a screen reader does.
+stufe "Accessibility (AT-SPI client on the real window)"
+bash scripts/barrierefreiheit.sh build/quadrix || maengel+=("accessibility script")
+
 stufe "Build and test (AddressSanitizer + UndefinedBehaviorSanitizer, build-asan/)"
 cmake -S . -B build-asan "${optionen[@]}" -DCMAKE_BUILD_TYPE=Debug -DQDX_BENCH=OFF \
   -DQDX_SANITIZE=ON

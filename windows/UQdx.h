@@ -297,6 +297,8 @@ class TForm1 : public TFensterbasis {
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
   void Feldtext_geaendert(const QString& name, const QString& text) override;
+  // Enter in a term field plots.
+  void Termfeld_bestaetigt() override;
 
  private:
   void FormCreate();

@@ -18,5 +18,6 @@ void TForm1::SpeedButton_speichernBMPClick() {
 void TForm1::GroupBox_ExtrasMouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int,
                                       int) {
   if (taste == Qt::RightButton && umschalt == Qt::NoModifier)
-    Clientbereich_kopieren(grab().toImage());
+    // All controls, also those a small screen scrolls out of sight.
+    Clientbereich_kopieren(Inhalt()->grab().toImage());
 }

@@ -40,7 +40,20 @@ constexpr TSteuerelement Farbfeld(const char* n, const char* e, int x, int y, in
   return {n, A::Farbfeld, e, x, y, b, 20, "", hinweis, "", F::keine, 0};
 }
 constexpr TSteuerelement Muster(const char* n, const char* e, int x, int y, int b = 28) {
-  return {n, A::Muster, e, x, y, b, 9, "", "", "", F::keine, 0};
+  return {n,
+          A::Muster,
+          e,
+          x,
+          y,
+          b,
+          9,
+          "",
+          "",
+          "",
+          F::keine,
+          0,
+          Merkmal_keins,
+          "Linienmuster der Kurve"};
 }
 
 // Rows inside a group box: captions take the first 14 pixels.
@@ -48,7 +61,7 @@ constexpr int Z1 = 16, Z2 = 40;
 
 constexpr auto Tabelle = std::to_array<TSteuerelement>({
     // ---- the picture -----------------------------------------------------------------------
-    {"Image1", A::Bild, "", 0, 0, 641, 641, "", "", "", F::keine, 0},
+    {"Image1", A::Bild, "", 0, 0, 641, 641, "", "", "", F::keine, 0, Merkmal_keins, "Grafik"},
 
     // ---- plot actions ----------------------------------------------------------------------
     Gruppe("GroupBox_Zoom", "", 642, 0, 142, 133, "   Plot-Aktionen   "),
@@ -75,7 +88,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Mit(Knopf("SpeedButton_runter_schieben", "GroupBox_Zoom", 72, 74, 21, 21, "\u25BC",
               "Grafik unten schauen"),
         Merkmal_rot),
-    Haken("CheckBox_ZoomModus", "GroupBox_Zoom", 6, 104, 60, "Zoom", "ZoomModus ein/aus"),
+    Gesprochen(
+        Haken("CheckBox_ZoomModus", "GroupBox_Zoom", 6, 104, 60, "Zoom", "ZoomModus ein/aus"),
+        "Zoommodus"),
 
     // ---- view presets and picture size ----------------------------------------------------
     Gruppe("GroupBox_Bildrahmen", "", 784, 0, 167, 66, "  KOS festlegen  "),
@@ -126,7 +141,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
           "Skalierung zeichnen"),
     Haken("CheckBox_Zahlen_an_Achsen", "GroupBox_Achsen", 191, Z1 + 1, 80, "mit Zahlen",
           "Zahlen an die Achsen schreiben"),
-    Haken("CheckBox_Achsen_dick", "GroupBox_Achsen", 6, Z2 + 2, 46, "dick", "dicke Achsen"),
+    Gesprochen(
+        Haken("CheckBox_Achsen_dick", "GroupBox_Achsen", 6, Z2 + 2, 46, "dick", "dicke Achsen"),
+        "dicke Achsen"),
     Liste("ComboBox_Zahlenhoehe", "GroupBox_Achsen", 54, Z2, 42, "8 |9|10|11|12|13|14|15",
           "Schriftgröße der Achsenzahlen"),
     Label("Label_xBeschrift", "GroupBox_Achsen", 102, Z2 + 3, 12, "x:"),
@@ -135,8 +152,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Label("Label_yBeschrift", "GroupBox_Achsen", 162, Z2 + 3, 12, "y:"),
     Feld("Edit_yBeschrift", "GroupBox_Achsen", 174, Z2, 44, "", F::Enter,
          "Beschriftung der y-Achse"),
-    Haken("CheckBox_Achsen_automatisch_beschriften", "GroupBox_Achsen", 222, Z2 + 2, 48, "auto",
-          "Achsen automatisch beschriften"),
+    Gesprochen(Haken("CheckBox_Achsen_automatisch_beschriften", "GroupBox_Achsen", 222, Z2 + 2, 48,
+                     "auto", "Achsen automatisch beschriften"),
+               "Achsen automatisch beschriften"),
 
     // ---- points, lines, areas ----------------------------------------------------------------
     Gruppe("GroupBox_Punkte", "", 784, 67, 257, 66, " Punkte Linien Flächen  "),
@@ -145,8 +163,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Liste("ComboBox_PunktRadius", "GroupBox_Punkte", 60, Z1, 38, "0|1|2|3|4|5|6",
           "Punktradius einstellen"),
     Farbfeld("Panel_Farbe_Punkte", "GroupBox_Punkte", 100, Z1, 24, "Punktfarbe"),
-    Haken("CheckBox_DatenPkte_verbinden", "GroupBox_Punkte", 128, Z1 + 2, 99, "Pkte verbinden",
-          "Punkte der Tabelle verbinden"),
+    Gesprochen(Haken("CheckBox_DatenPkte_verbinden", "GroupBox_Punkte", 128, Z1 + 2, 99,
+                     "Pkte verbinden", "Punkte der Tabelle verbinden"),
+               "Punkte verbinden"),
     Muster("Image_Punktverbindung", "GroupBox_Punkte", 228, Z1 + 6),
     Stilliste(A::Linienliste, "ComboBox_Linienart", "GroupBox_Punkte", 6, Z2, 52, "0|1|2|3|4|5",
               "Linienstil und Dicke einstellen"),
@@ -173,8 +192,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     // ---- functions and families ---------------------------------------------------------------
     Gruppe("GroupBox_Kurven", "", 642, 134, 367, 165, "   Funktionen und Funktionenscharen   "),
     Haken("CheckBox_Schar_f_zeichnen", "GroupBox_Kurven", 6, 23, 54, "f(x) =", "f zeichnen"),
-    Feld("Edit_fSchar", "GroupBox_Kurven", 60, 21, 172, "", F::Term,
-         "Funktionsterm f(x); t ist der Scharparameter"),
+    Gesprochen(Feld("Edit_fSchar", "GroupBox_Kurven", 60, 21, 172, "", F::Term,
+                    "Funktionsterm f(x); t ist der Scharparameter"),
+               "Funktionsterm f(x)"),
     Muster("Image_f", "GroupBox_Kurven", 236, 27),
     Haken("CheckBox_Schar_g_zeichnen", "GroupBox_Kurven", 6, 47, 54, "g(x) =", "g zeichnen"),
     Feld("Edit_gSchar", "GroupBox_Kurven", 60, 45, 172, "", F::Term, "Funktionsterm g(x)"),
@@ -183,12 +203,18 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Feld("Edit_hSchar", "GroupBox_Kurven", 60, 69, 172, "", F::Term, "Funktionsterm h(x)"),
     Muster("Image_h", "GroupBox_Kurven", 236, 75),
     Gruppe("GroupBox_Intervall", "GroupBox_Kurven", 268, 8, 94, 88, " im Intervall  "),
-    Feld("Edit_xaSchar", "GroupBox_Intervall", 4, 13, 42, "", F::Zahl, "f von"),
-    Feld("Edit_xeSchar", "GroupBox_Intervall", 48, 13, 42, "", F::Zahl, "f bis"),
-    Feld("Edit_xaSchar_g", "GroupBox_Intervall", 4, 37, 42, "", F::Zahl, "g von"),
-    Feld("Edit_xeSchar_g", "GroupBox_Intervall", 48, 37, 42, "", F::Zahl, "g bis"),
-    Feld("Edit_xaSchar_h", "GroupBox_Intervall", 4, 61, 42, "", F::Zahl, "h von"),
-    Feld("Edit_xeSchar_h", "GroupBox_Intervall", 48, 61, 42, "", F::Zahl, "h bis"),
+    Gesprochen(Feld("Edit_xaSchar", "GroupBox_Intervall", 4, 13, 42, "", F::Zahl, "f von"),
+               "Intervall von f: Anfang"),
+    Gesprochen(Feld("Edit_xeSchar", "GroupBox_Intervall", 48, 13, 42, "", F::Zahl, "f bis"),
+               "Intervall von f: Ende"),
+    Gesprochen(Feld("Edit_xaSchar_g", "GroupBox_Intervall", 4, 37, 42, "", F::Zahl, "g von"),
+               "Intervall von g: Anfang"),
+    Gesprochen(Feld("Edit_xeSchar_g", "GroupBox_Intervall", 48, 37, 42, "", F::Zahl, "g bis"),
+               "Intervall von g: Ende"),
+    Gesprochen(Feld("Edit_xaSchar_h", "GroupBox_Intervall", 4, 61, 42, "", F::Zahl, "h von"),
+               "Intervall von h: Anfang"),
+    Gesprochen(Feld("Edit_xeSchar_h", "GroupBox_Intervall", 48, 61, 42, "", F::Zahl, "h bis"),
+               "Intervall von h: Ende"),
     Gruppe("GroupBox_Scharparameter", "GroupBox_Kurven", 6, 98, 356, 62,
            " Scharparameter t  für f, g, h (in Param.darst. x für t)  "),
     Haken("CheckBox_alle_t_verwenden", "GroupBox_Scharparameter", 6, Z1 + 2, 52, "t von",
@@ -245,9 +271,11 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Haken("CheckBox_Polar_Wahl", "GroupBox_Parameterkurven", 6, 35, 160, "wähle Polardarstellung",
           "Polarkoordinaten r(t) statt x(t), y(t)"),
     Label("Label_xParam", "GroupBox_Parameterkurven", 6, 56, 36, "x(t) ="),
-    {"Edit_xParam", A::Feld, "GroupBox_Parameterkurven", 44, 53, 165, 19, "", "", "", F::Term, 0},
+    {"Edit_xParam", A::Feld, "GroupBox_Parameterkurven", 44, 53, 165, 19, "", "", "", F::Term, 0,
+     Merkmal_keins, "Term x(t)"},
     Label("Label_yParam", "GroupBox_Parameterkurven", 6, 75, 36, "y(t) ="),
-    {"Edit_yParam", A::Feld, "GroupBox_Parameterkurven", 44, 72, 165, 19, "", "", "", F::Term, 0},
+    {"Edit_yParam", A::Feld, "GroupBox_Parameterkurven", 44, 72, 165, 19, "", "", "", F::Term, 0,
+     Merkmal_keins, "Term y(t)"},
     Label("Label_Param_k1", "GroupBox_Parameterkurven", 6, 94, 14, "t:"),
     {"Edit_Param_k1", A::Feld, "GroupBox_Parameterkurven", 20, 91, 44, 19, "",
      "Kurvenparameter t von", "", F::Zahl, 0},
@@ -266,8 +294,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
           "rekursive Folge x(n+1) = g(x(n))"),
     Haken("CheckBox_rekursivxy", "GroupBox_Polarkoordinaten", 6, 35, 110, " x|k=g(x,k)",
           "entspricht: a(n) =g(a(n-1),a(n-2))"),
-    Haken("CheckBox_Web", "GroupBox_Polarkoordinaten", 120, 35, 88, "CobWeb",
-          "Spinnweb-Diagrammdarstellung anwählen"),
+    Gesprochen(Haken("CheckBox_Web", "GroupBox_Polarkoordinaten", 120, 35, 88, "CobWeb",
+                     "Spinnweb-Diagrammdarstellung anwählen"),
+               "Spinnweb-Diagramm"),
     Label("Label_Folge", "GroupBox_Polarkoordinaten", 6, 57, 40, "a(n) ="),
     Feld("Edit_Folge", "GroupBox_Polarkoordinaten", 48, 54, 161, "", F::Term,
          "Folgenterm bzw. Iterationsfunktion"),
@@ -297,8 +326,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Feld("Edit_bEnde", "GroupBox_Grenzen", 38, 40, 78, "", F::Zahl, "rechte Grenze b"),
     Label("Label_delta_x", "GroupBox_Grenzen", 6, 67, 30, "\u0394x ="),
     Feld("Edit_delta_x", "GroupBox_Grenzen", 38, 64, 78, "", F::Zahl, "Delta_x"),
-    Knopf("SpeedButton_Schnitt_f_g", "GroupBox_Tools", 134, 14, 25, 22, "Nst",
-          "Schnitt von f und g ermitteln"),
+    Gesprochen(Knopf("SpeedButton_Schnitt_f_g", "GroupBox_Tools", 134, 14, 25, 22, "Nst",
+                     "Schnitt von f und g ermitteln"),
+               "Nullstellen"),
     Knopf("SpeedButton_Extrempunkte", "GroupBox_Tools", 160, 14, 25, 22, "Ext",
           "Extrempunkte von ft oder gt"),
     Knopf("SpeedButton_Wendepunkte", "GroupBox_Tools", 186, 14, 25, 22, "WP",
@@ -466,14 +496,17 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
           "Testdaten Kreisdiagramm laden"),
     Knopf("SpeedButton_Testdaten_Splines", "GroupBox_Testdaten_laden", 209, 19, 28, 23, "Spl",
           "Testdaten Splines laden"),
-    {"StringGrid1", A::Tabelle, "GroupBox_Tabelle", 3, 62, 670, 173, "", "", "", F::keine, 0},
+    {"StringGrid1", A::Tabelle, "GroupBox_Tabelle", 3, 62, 670, 173, "", "", "", F::keine, 0,
+     Merkmal_keins, "Tabelle"},
 
     // ---- info and extras ------------------------------------------------------------------------
     Gruppe("GroupBox2", "", 0, 642, 167, 70, "  Info und Extras   "),
     Knopf("SpeedButton_Hilfe", "GroupBox2", 6, 20, 36, 32, "?", "Hilfestellung und Info"),
     Knopf("SpeedButton_2D_Abbildungen", "GroupBox2", 45, 20, 36, 32, "2D",
           "2D-Abbildungen und Linien im Dreieck"),
-    Knopf("SpeedButton_Baumdiagramme", "GroupBox2", 84, 20, 36, 32, "Baum", "Baumdiagramme"),
+    Gesprochen(
+        Knopf("SpeedButton_Baumdiagramme", "GroupBox2", 84, 20, 36, 32, "Baum", "Baumdiagramme"),
+        "Baumdiagramme"),
     Knopf("SpeedButton_speichernBMP", "GroupBox2", 123, 20, 38, 32, "BMP",
           "Grafik als BMP speichern"),
 
@@ -495,8 +528,9 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
          "Text für die Grafik"),
     Knopf("SpeedButton_FontAuswahl", "GroupBox_Text_in_Grafik", 212, 17, 30, 22, "A",
           "Schriftattribute auswählen"),
-    Haken("CheckBox_Textmodus", "GroupBox_Text_in_Grafik", 6, 45, 80, "Textmod",
-          "TextModus ein/aus"),
+    Gesprochen(Haken("CheckBox_Textmodus", "GroupBox_Text_in_Grafik", 6, 45, 80, "Textmod",
+                     "TextModus ein/aus"),
+               "Textmodus"),
     Knopf("SpeedButton_Arbeitsblatt_oeffnen", "GroupBox_Text_in_Grafik", 90, 42, 44, 22, "Öffnen",
           "Arbeitsblatt öffnen: Terme, Einstellungen, Tabelle und Grafik (Strg+O)"),
     Knopf("SpeedButton_Arbeitsblatt_speichern", "GroupBox_Text_in_Grafik", 135, 42, 54, 22,

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::string(argv[1]) == "--bild") return Bild_aus_Kommandozeile(argc, argv);
 
   QApplication app(argc, argv);
+  Qt_Uebersetzung_laden();
   QtDialoge dialoge;
   QtAblage ablage;
   Dialog_setzen(&dialoge);
