@@ -1347,8 +1347,8 @@ std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
 TTerm::TTerm(const std::string& term) : p_(Uebersetzen(term)) {}
 
 long double TTerm::Lauf(const Programm* p, const long double& x, const long double& k) {
+  if (p->nur_rechnen) return Rechnen(*p, x, k);  // the usual case first
   if (p->referenz) return Referenz_lesen(p->term, x, k);
-  if (p->nur_rechnen) return Rechnen(*p, x, k);
   if (p->nur_geprueft) return Ausfuehren(*p, x, k);
   return Ausfuehren_ungeprueft(*p, x, k);
 }
