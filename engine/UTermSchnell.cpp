@@ -96,8 +96,16 @@ enum Op : std::uint8_t {
   // needs no trip through the stack. 56 instructions from here: for each of +, -, *, / the
   // seven of the x group, then the seven of the k group, in the order of Verschmelzbar.
   MIT_TEIL,
+  // A whole power of a leaf combined at once with a constant d (P: push acc first): 24
+  // instructions from MIT_TEIL + 56, six for each of the groups X, PX, K, PK, in the order of
+  // Verschmelzbar without the power.
+  POT_C = MIT_TEIL + 56,
+  // acc <- acc OP (leaf ^ n op d): 48 instructions, for each of +, -, *, / the six of x^n, then
+  // the six of k^n.
+  MIT_POT = POT_C + 24,
 };
 constexpr int Teile_je_Operation = 14;
+static_assert(MIT_POT + 48 <= 256);
 
 // Position of an operation with a constant within a group of fused instructions; -1 if none.
 int Verschmelzbar(Op op) {
@@ -201,6 +209,13 @@ class Uebersetzer {
       if (gruppe >= 0) {
         vor = b;
         vor.op = static_cast<Op>(X_ADD_C + 7 * gruppe + v);
+        return;
+      }
+      // x^2 + 1, 2x^2, x^2 / 2: the power of a leaf keeps its exponent, the constant goes to d.
+      const int potenz = (vor.op - X_POWI) / 7;
+      if (v < 6 && vor.op >= X_POWI && vor.op <= PK_POWI && (vor.op - X_POWI) % 7 == 0) {
+        vor.op = static_cast<Op>(POT_C + 6 * potenz + v);
+        vor.d = b.c;
         return;
       }
     }
@@ -321,6 +336,10 @@ class Uebersetzer {
       letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + (letzter.op - PX_ADD_C));
     } else if (i < 4 && letzter.op >= PK_ADD_C && letzter.op <= PK_POWI) {
       letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + 7 + (letzter.op - PK_ADD_C));
+    } else if (i < 4 && letzter.op >= POT_C + 6 && letzter.op < POT_C + 12) {
+      letzter.op = static_cast<Op>(MIT_POT + 12 * i + (letzter.op - POT_C - 6));
+    } else if (i < 4 && letzter.op >= POT_C + 18 && letzter.op < POT_C + 24) {
+      letzter.op = static_cast<Op>(MIT_POT + 12 * i + 6 + (letzter.op - POT_C - 18));
     } else {
       Ausgeben({static_cast<Op>(ADD + i), 0, 0, 0});
     }
@@ -647,6 +666,62 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
         QDX_TEILE(42, QDX_DIV, x)
         QDX_TEILE(49, QDX_DIV, k)
 #undef QDX_TEILE
+#define QDX_P_POT(BLATT) acc = Ganze_Potenz_anwenden(BLATT, b->schluessel, b->c)
+#define QDX_POT_C(N, LADEN, BLATT) \
+  case POT_C + (N) + 0:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_ADD(acc, b->d) break;      \
+  case POT_C + (N) + 1:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_SUB(acc, b->d) break;      \
+  case POT_C + (N) + 2:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_MUL(acc, b->d) break;      \
+  case POT_C + (N) + 3:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_DIV(acc, b->d) break;      \
+  case POT_C + (N) + 4:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_SUB(b->d, acc) break;      \
+  case POT_C + (N) + 5:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_DIV(b->d, acc) break;
+        QDX_POT_C(0, (void)0, x)
+        QDX_POT_C(6, *sp++ = acc, x)
+        QDX_POT_C(12, (void)0, k)
+        QDX_POT_C(18, *sp++ = acc, k)
+#undef QDX_POT_C
+#define QDX_MP(N, AUSSEN, BLATT, INNEN) \
+  case MIT_POT + (N): {                 \
+    const long double l_ = acc;         \
+    QDX_P_POT(BLATT);                   \
+    INNEN;                              \
+    AUSSEN(l_, acc) break;              \
+  }
+#define QDX_MPS(N, AUSSEN, BLATT)                    \
+  QDX_MP((N) + 0, AUSSEN, BLATT, QDX_ADD(acc, b->d)) \
+  QDX_MP((N) + 1, AUSSEN, BLATT, QDX_SUB(acc, b->d)) \
+  QDX_MP((N) + 2, AUSSEN, BLATT, QDX_MUL(acc, b->d)) \
+  QDX_MP((N) + 3, AUSSEN, BLATT, QDX_DIV(acc, b->d)) \
+  QDX_MP((N) + 4, AUSSEN, BLATT, QDX_SUB(b->d, acc)) \
+  QDX_MP((N) + 5, AUSSEN, BLATT, QDX_DIV(b->d, acc))
+        QDX_MPS(0, QDX_ADD, x)
+        QDX_MPS(6, QDX_ADD, k)
+        QDX_MPS(12, QDX_SUB, x)
+        QDX_MPS(18, QDX_SUB, k)
+        QDX_MPS(24, QDX_MUL, x)
+        QDX_MPS(30, QDX_MUL, k)
+        QDX_MPS(36, QDX_DIV, x)
+        QDX_MPS(42, QDX_DIV, k)
+#undef QDX_MPS
+#undef QDX_MP
+#undef QDX_P_POT
 #undef QDX_TEIL
 #undef QDX_I_ADD
 #undef QDX_I_SUB
@@ -938,6 +1013,62 @@ long double Ausfuehren_ungeprueft(const Programm& p, const long double& x, const
         QDX_T(35, QDX_A_MUL, k)
         QDX_T(42, QDX_A_DIV, x)
         QDX_T(49, QDX_A_DIV, k)
+#define QDX_POT_C(N, LADEN, BLATT)                                  \
+  case POT_C + (N) + 0:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) + b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 1:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) - b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 2:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) * b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 3:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) / b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 4:                                             \
+    LADEN;                                                          \
+    acc = b->d - Potenz_ungeprueft(BLATT, b->schluessel);           \
+    break;                                                          \
+  case POT_C + (N) + 5: {                                           \
+    LADEN;                                                          \
+    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    acc = endlich(p_) ? b->d / p_ : Unbestimmt;                     \
+    break;                                                          \
+  }
+        QDX_POT_C(0, (void)0, x)
+        QDX_POT_C(6, *sp++ = acc, x)
+        QDX_POT_C(12, (void)0, k)
+        QDX_POT_C(18, *sp++ = acc, k)
+#undef QDX_POT_C
+#define QDX_MP(N, AUSSEN, BLATT, INNEN)                             \
+  case MIT_POT + (N): {                                             \
+    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    const long double r_ = INNEN;                                   \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }
+#define QDX_MPS(N, AUSSEN, BLATT)           \
+  QDX_MP((N) + 0, AUSSEN, BLATT, p_ + b->d) \
+  QDX_MP((N) + 1, AUSSEN, BLATT, p_ - b->d) \
+  QDX_MP((N) + 2, AUSSEN, BLATT, p_ * b->d) \
+  QDX_MP((N) + 3, AUSSEN, BLATT, p_ / b->d) \
+  QDX_MP((N) + 4, AUSSEN, BLATT, b->d - p_) \
+  QDX_MP((N) + 5, AUSSEN, BLATT, endlich(p_) ? b->d / p_ : Unbestimmt)
+        QDX_MPS(0, QDX_A_ADD, x)
+        QDX_MPS(6, QDX_A_ADD, k)
+        QDX_MPS(12, QDX_A_SUB, x)
+        QDX_MPS(18, QDX_A_SUB, k)
+        QDX_MPS(24, QDX_A_MUL, x)
+        QDX_MPS(30, QDX_A_MUL, k)
+        QDX_MPS(36, QDX_A_DIV, x)
+        QDX_MPS(42, QDX_A_DIV, k)
+#undef QDX_MPS
+#undef QDX_MP
 #undef QDX_A_ADD
 #undef QDX_A_SUB
 #undef QDX_A_MUL
@@ -1207,6 +1338,62 @@ long double Rechnen(const Programm& p, const long double& x, const long double& 
         QDX_T(35, QDX_A_MUL, k)
         QDX_T(42, QDX_A_DIV, x)
         QDX_T(49, QDX_A_DIV, k)
+#define QDX_POT_C(N, LADEN, BLATT)                                  \
+  case POT_C + (N) + 0:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) + b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 1:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) - b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 2:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) * b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 3:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) / b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 4:                                             \
+    LADEN;                                                          \
+    acc = b->d - Potenz_ungeprueft(BLATT, b->schluessel);           \
+    break;                                                          \
+  case POT_C + (N) + 5: {                                           \
+    LADEN;                                                          \
+    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    acc = endlich(p_) ? b->d / p_ : Unbestimmt;                     \
+    break;                                                          \
+  }
+        QDX_POT_C(0, (void)0, x)
+        QDX_POT_C(6, *sp++ = acc, x)
+        QDX_POT_C(12, (void)0, k)
+        QDX_POT_C(18, *sp++ = acc, k)
+#undef QDX_POT_C
+#define QDX_MP(N, AUSSEN, BLATT, INNEN)                             \
+  case MIT_POT + (N): {                                             \
+    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    const long double r_ = INNEN;                                   \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }
+#define QDX_MPS(N, AUSSEN, BLATT)           \
+  QDX_MP((N) + 0, AUSSEN, BLATT, p_ + b->d) \
+  QDX_MP((N) + 1, AUSSEN, BLATT, p_ - b->d) \
+  QDX_MP((N) + 2, AUSSEN, BLATT, p_ * b->d) \
+  QDX_MP((N) + 3, AUSSEN, BLATT, p_ / b->d) \
+  QDX_MP((N) + 4, AUSSEN, BLATT, b->d - p_) \
+  QDX_MP((N) + 5, AUSSEN, BLATT, endlich(p_) ? b->d / p_ : Unbestimmt)
+        QDX_MPS(0, QDX_A_ADD, x)
+        QDX_MPS(6, QDX_A_ADD, k)
+        QDX_MPS(12, QDX_A_SUB, x)
+        QDX_MPS(18, QDX_A_SUB, k)
+        QDX_MPS(24, QDX_A_MUL, x)
+        QDX_MPS(30, QDX_A_MUL, k)
+        QDX_MPS(36, QDX_A_DIV, x)
+        QDX_MPS(42, QDX_A_DIV, k)
+#undef QDX_MPS
+#undef QDX_MP
 #undef QDX_A_ADD
 #undef QDX_A_SUB
 #undef QDX_A_MUL

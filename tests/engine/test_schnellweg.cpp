@@ -529,6 +529,26 @@ TEST_F(Schnellweg, UngeprueftUndGeprueftGleich) {
       {"sqr(x)+1/(x-x)", 1E3000L, F, "a zu groß bei sqr", false},  // ends at once
       {"floor(x)*2", 1E20L, F, "a zu groß bei floor", false},
       {"floor(x)*2", 2.5L, 4, "", false},
+      {"x²+1", 2, 5, "", false},  // powers of a leaf with a constant, t = 0,5
+      {"x²-1", 3, 8, "", false},
+      {"2x²", 3, 18, "", false},
+      {"x²/2", 3, 4.5L, "", false},
+      {"1-x²", 3, -8, "", false},
+      {"1/x²", 2, 0.25L, "", false},
+      {"1/x²", 0, F, "Division durch Null", false},
+      {"x³/0", 1, F, "Division durch Null", false},
+      {"x³*(0-1)", -0.0L, -0.0L, "", false},  // (+0) * (-1)
+      {"t²+1", 7, 1.25L, "", false},
+      {"x^4+1", 1E1500L, F, "Fehler beim Potenzieren", false},
+      {"x-2x²", 3, -15, "", false},  // ... as the right operand of an operation
+      {"x*(x²-1)", 2, 6, "", false},
+      {"x/(x²+1)", 2, 0.4L, "", false},
+      {"x+t²/2", 1, 1.125L, "", false},
+      {"x-(1-t²)", 1, 0.25L, "", false},
+      {"x/(1/x²)", 2, 8, "", false},
+      {"x/(1/x²)", 0, F, "Division durch Null", false},
+      {"x/(x²-4)", 2, F, "Division durch Null", false},
+      {"(x+1)^(x²+1)", 1, 4, "", false},
   };
   for (const Fall& f : faelle) {
     TTerm objekt(f.term);
