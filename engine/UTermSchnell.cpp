@@ -795,340 +795,14 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
 
 // The power by multiplication in the unchecked run. Adding +0 leaves every other value as it is
 // and turns the -0 of an odd power of -0 into the +0 of the power rule.
-inline long double Potenz_ungeprueft(long double b, int n) {
+[[gnu::always_inline]] inline long double Potenz_ungeprueft(long double b, int n) {
   if (n == 2) return b * b;
   if (n == 3) return b * (b * b) + 0.0L;
   return Ganze_Potenz(b, static_cast<std::uint32_t>(n)) + 0.0L;
 }
 
-// The unchecked run: the same operations in the same order as Ausfuehren, without looking at
-// each intermediate value. That is sound because a fault always leaves a value that is not
-// finite, and such a value reaches the end: sums, differences, products and powers of it are
-// not finite either, a division by it is made NaN here, and every function step hands on NaN
-// for it. So a finite end value with Fehler unset means no step met anything unusual, and the
-// value is the checked run's to the last bit. Anything else is run again, checked, from the
-// start; the flags are set afresh there, and the first fault text comes out again at the same
-// step before any later one. Steps follow each other by computed jumps: no bounds check, and
-// each step has its own jump, which the processor predicts for the term's fixed order.
-long double Ausfuehren_ungeprueft(const Programm& p, const long double& x, const long double& k) {
-  if (p.braucht_toleranz) Toleranz_aktuell();
-  Fehler = Sprung = Sgn_Null = Knick = false;
-  long double stapel[Stapel_lokal];
-  long double* sp = stapel;
-  long double acc = 0;
-  const Befehl* b = p.code.data();
-#define QDX_WEITER break
-  for (;; ++b) {
-    switch (static_cast<int>(b->op)) {
-// A divisor that is not finite would give a finite quotient; the checked run turns any operand
-// that is not finite into NaN.
-#define QDX_DURCH(l, r)                       \
-  {                                           \
-    const long double a_ = (l), d_ = (r);     \
-    acc = endlich(d_) ? a_ / d_ : Unbestimmt; \
-  }
-
-      case LADE_C:
-        acc = b->c;
-        QDX_WEITER;
-      case LADE_X:
-        acc = x;
-        QDX_WEITER;
-      case LADE_K:
-        acc = k;
-        QDX_WEITER;
-      case PLADE_C:
-        *sp++ = acc;
-        acc = b->c;
-        QDX_WEITER;
-      case PLADE_X:
-        *sp++ = acc;
-        acc = x;
-        QDX_WEITER;
-      case PLADE_K:
-        *sp++ = acc;
-        acc = k;
-        QDX_WEITER;
-      case NEG:
-        acc = -acc;
-        QDX_WEITER;
-      case ADD:
-        acc = *--sp + acc;
-        QDX_WEITER;
-      case SUB:
-        acc = *--sp - acc;
-        QDX_WEITER;
-      case MUL:
-        acc = *--sp * acc;
-        QDX_WEITER;
-      case DIV:
-        QDX_DURCH(*--sp, acc);
-        QDX_WEITER;
-      case POW: {
-        const long double l = *--sp;
-        acc = Verknuepfen('^', l, acc);
-        QDX_WEITER;
-      }
-      case ADD_C:
-        acc = acc + b->c;
-        QDX_WEITER;
-      case SUB_C:
-        acc = acc - b->c;
-        QDX_WEITER;
-      case MUL_C:
-        acc = acc * b->c;
-        QDX_WEITER;
-      case DIV_C:
-        // Constants are finite; a zero one gives a value that is not.
-        acc = acc / b->c;
-        QDX_WEITER;
-      case POW_C:
-        acc = Verknuepfen('^', acc, b->c);
-        QDX_WEITER;
-      case RSUB_C:
-        acc = b->c - acc;
-        QDX_WEITER;
-      case RDIV_C:
-        QDX_DURCH(b->c, acc);
-        QDX_WEITER;
-      case RPOW_C:
-        acc = Verknuepfen('^', b->c, acc);
-        QDX_WEITER;
-      case ADD_X:
-        acc = acc + x;
-        QDX_WEITER;
-      case SUB_X:
-        acc = acc - x;
-        QDX_WEITER;
-      case MUL_X:
-        acc = acc * x;
-        QDX_WEITER;
-      case DIV_X:
-        QDX_DURCH(acc, x);
-        QDX_WEITER;
-      case POW_X:
-        acc = Verknuepfen('^', acc, x);
-        QDX_WEITER;
-      case ADD_K:
-        acc = acc + k;
-        QDX_WEITER;
-      case SUB_K:
-        acc = acc - k;
-        QDX_WEITER;
-      case MUL_K:
-        acc = acc * k;
-        QDX_WEITER;
-      case DIV_K:
-        QDX_DURCH(acc, k);
-        QDX_WEITER;
-      case POW_K:
-        acc = Verknuepfen('^', acc, k);
-        QDX_WEITER;
-      case POWI:
-        acc = Potenz_ungeprueft(acc, b->schluessel);
-        QDX_WEITER;
-
-#define QDX_GRUPPE(P, LADEN)                     \
-  case P##_ADD_C:                                \
-    LADEN;                                       \
-    acc = acc + b->c;                            \
-    QDX_WEITER;                                  \
-  case P##_SUB_C:                                \
-    LADEN;                                       \
-    acc = acc - b->c;                            \
-    QDX_WEITER;                                  \
-  case P##_MUL_C:                                \
-    LADEN;                                       \
-    acc = acc * b->c;                            \
-    QDX_WEITER;                                  \
-  case P##_DIV_C:                                \
-    LADEN;                                       \
-    acc = acc / b->c;                            \
-    QDX_WEITER;                                  \
-  case P##_RSUB_C:                               \
-    LADEN;                                       \
-    acc = b->c - acc;                            \
-    QDX_WEITER;                                  \
-  case P##_RDIV_C:                               \
-    LADEN;                                       \
-    QDX_DURCH(b->c, acc);                        \
-    QDX_WEITER;                                  \
-  case P##_POWI:                                 \
-    LADEN;                                       \
-    acc = Potenz_ungeprueft(acc, b->schluessel); \
-    QDX_WEITER;
-        QDX_GRUPPE(X, acc = x)
-        QDX_GRUPPE(PX, *sp++ = acc; acc = x)
-        QDX_GRUPPE(K, acc = k)
-        QDX_GRUPPE(PK, *sp++ = acc; acc = k)
-#undef QDX_GRUPPE
-
-// acc <- acc AUSSEN (leaf INNEN c)
-#define QDX_T(N, AUSSEN, BLATT)                                     \
-  case MIT_TEIL + (N) + 0: {                                        \
-    const long double r_ = BLATT + b->c;                            \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }                                                                 \
-  case MIT_TEIL + (N) + 1: {                                        \
-    const long double r_ = BLATT - b->c;                            \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }                                                                 \
-  case MIT_TEIL + (N) + 2: {                                        \
-    const long double r_ = BLATT * b->c;                            \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }                                                                 \
-  case MIT_TEIL + (N) + 3: {                                        \
-    const long double r_ = BLATT / b->c;                            \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }                                                                 \
-  case MIT_TEIL + (N) + 4: {                                        \
-    const long double r_ = b->c - BLATT;                            \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }                                                                 \
-  case MIT_TEIL + (N) + 5: {                                        \
-    const long double d_ = BLATT;                                   \
-    const long double r_ = endlich(d_) ? b->c / d_ : Unbestimmt;    \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }                                                                 \
-  case MIT_TEIL + (N) + 6: {                                        \
-    const long double r_ = Potenz_ungeprueft(BLATT, b->schluessel); \
-    AUSSEN(acc, r_);                                                \
-    QDX_WEITER;                                                     \
-  }
-#define QDX_A_ADD(l, r) acc = (l) + (r)
-#define QDX_A_SUB(l, r) acc = (l) - (r)
-#define QDX_A_MUL(l, r) acc = (l) * (r)
-#define QDX_A_DIV(l, r) QDX_DURCH(l, r)
-        QDX_T(0, QDX_A_ADD, x)
-        QDX_T(7, QDX_A_ADD, k)
-        QDX_T(14, QDX_A_SUB, x)
-        QDX_T(21, QDX_A_SUB, k)
-        QDX_T(28, QDX_A_MUL, x)
-        QDX_T(35, QDX_A_MUL, k)
-        QDX_T(42, QDX_A_DIV, x)
-        QDX_T(49, QDX_A_DIV, k)
-#define QDX_POT_C(N, LADEN, BLATT)                                  \
-  case POT_C + (N) + 0:                                             \
-    LADEN;                                                          \
-    acc = Potenz_ungeprueft(BLATT, b->schluessel) + b->d;           \
-    break;                                                          \
-  case POT_C + (N) + 1:                                             \
-    LADEN;                                                          \
-    acc = Potenz_ungeprueft(BLATT, b->schluessel) - b->d;           \
-    break;                                                          \
-  case POT_C + (N) + 2:                                             \
-    LADEN;                                                          \
-    acc = Potenz_ungeprueft(BLATT, b->schluessel) * b->d;           \
-    break;                                                          \
-  case POT_C + (N) + 3:                                             \
-    LADEN;                                                          \
-    acc = Potenz_ungeprueft(BLATT, b->schluessel) / b->d;           \
-    break;                                                          \
-  case POT_C + (N) + 4:                                             \
-    LADEN;                                                          \
-    acc = b->d - Potenz_ungeprueft(BLATT, b->schluessel);           \
-    break;                                                          \
-  case POT_C + (N) + 5: {                                           \
-    LADEN;                                                          \
-    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
-    acc = endlich(p_) ? b->d / p_ : Unbestimmt;                     \
-    break;                                                          \
-  }
-        QDX_POT_C(0, (void)0, x)
-        QDX_POT_C(6, *sp++ = acc, x)
-        QDX_POT_C(12, (void)0, k)
-        QDX_POT_C(18, *sp++ = acc, k)
-#undef QDX_POT_C
-#define QDX_MP(N, AUSSEN, BLATT, INNEN)                             \
-  case MIT_POT + (N): {                                             \
-    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
-    const long double r_ = INNEN;                                   \
-    AUSSEN(acc, r_);                                                \
-    break;                                                          \
-  }
-#define QDX_MPS(N, AUSSEN, BLATT)           \
-  QDX_MP((N) + 0, AUSSEN, BLATT, p_ + b->d) \
-  QDX_MP((N) + 1, AUSSEN, BLATT, p_ - b->d) \
-  QDX_MP((N) + 2, AUSSEN, BLATT, p_ * b->d) \
-  QDX_MP((N) + 3, AUSSEN, BLATT, p_ / b->d) \
-  QDX_MP((N) + 4, AUSSEN, BLATT, b->d - p_) \
-  QDX_MP((N) + 5, AUSSEN, BLATT, endlich(p_) ? b->d / p_ : Unbestimmt)
-        QDX_MPS(0, QDX_A_ADD, x)
-        QDX_MPS(6, QDX_A_ADD, k)
-        QDX_MPS(12, QDX_A_SUB, x)
-        QDX_MPS(18, QDX_A_SUB, k)
-        QDX_MPS(24, QDX_A_MUL, x)
-        QDX_MPS(30, QDX_A_MUL, k)
-        QDX_MPS(36, QDX_A_DIV, x)
-        QDX_MPS(42, QDX_A_DIV, k)
-#undef QDX_MPS
-#undef QDX_MP
-#undef QDX_A_ADD
-#undef QDX_A_SUB
-#undef QDX_A_MUL
-#undef QDX_A_DIV
-#undef QDX_T
-
-      case EPOW:
-        // The logarithm branch of the power rule with ln(c) computed once.
-        if (endlich(acc) && !Ganzzahlig(acc)) {
-          const long double v = std::exp(acc * b->d);
-          if (endlich(v)) {
-            acc = v;
-            QDX_WEITER;
-          }
-        }
-        acc = Verknuepfen('^', b->c, acc);
-        QDX_WEITER;
-      case FUNK_WURZEL:
-        // The root of a value that is not finite is not finite; a negative radicand gives NaN, and
-        // the checked run reports it.
-        acc = std::sqrt(acc);
-        QDX_WEITER;
-      case FUNK_SIN:
-        acc = endlich(acc) ? Sinus(acc) : Unbestimmt;
-        QDX_WEITER;
-      case FUNK_COS:
-        acc = endlich(acc) ? Kosinus(acc) : Unbestimmt;
-        QDX_WEITER;
-      case FUNK_ABS:
-        // Not finite stays not finite, and no tolerance is larger than it.
-        acc = std::fabs(acc);
-        if (toleranz_stand.tol > acc) Knick = true;
-        QDX_WEITER;
-      case FUNK_LN:
-        if (acc > 0) {
-          acc = std::log(acc);
-          QDX_WEITER;
-        }
-        goto funk_allgemein;
-      case FUNK:
-      funk_allgemein : {
-        long double w = 0;
-        if (!Funktion_anwenden(b->schluessel, acc, toleranz_stand.tol, w))
-          return Ausfuehren(p, x, k);
-        acc = w;
-        QDX_WEITER;
-      }
-      case ENDE:
-        if (!Fehler && endlich(acc)) return acc;
-        return Ausfuehren(p, x, k);
-      default:
-        __builtin_unreachable();
-    }
-  }
-#undef QDX_DURCH
-#undef QDX_WEITER
-}
-
 // The root as the library computes it for a radicand that is not negative, in place.
-inline long double Wurzel(long double v) {
+[[gnu::always_inline]] inline long double Wurzel(long double v) {
   asm("fsqrt" : "+t"(v));
   return v;
 }
@@ -1151,16 +825,28 @@ bool Ohne_Aufruf(Op op) {
   }
 }
 
-// The unchecked run of a term of pure arithmetic (see Ausfuehren_ungeprueft for why it may
-// skip the checks). It calls no function, so it needs no saved registers and no frame beyond its
-// stack; whatever it cannot finish is handed on whole by a jump. The flags are written once, at
-// the end.
-long double Rechnen(const Programm& p, const long double& x, const long double& k) {
+// The unchecked run: the same operations in the same order as Ausfuehren, without looking at
+// each intermediate value. That is sound because a fault always leaves a value that is not
+// finite, and such a value reaches the end: sums, differences, products and powers of it are
+// not finite either, a division by it is made NaN here, and every function step hands on NaN
+// for it. So a finite end value with Fehler unset means no step met anything unusual, and the
+// value is the checked run's to the last bit. Anything else is run again, checked, from the
+// start; the flags are set afresh there, and the first fault text comes out again at the same
+// step before any later one.
+// Without Aufrufe the run is for terms of pure arithmetic (Ohne_Aufruf): it calls no function,
+// so it needs no saved registers and keeps its values in the floating-point registers; whatever
+// it cannot finish is handed on whole by a jump, and the flags are written once, at the end.
+template <bool Aufrufe>
+long double Ungeprueft(const Programm& p, const long double& x, const long double& k) {
   long double tol = 0;
-  if (p.braucht_toleranz) {
+  if constexpr (Aufrufe) {
+    if (p.braucht_toleranz) Toleranz_aktuell();
+    Fehler = Sprung = Sgn_Null = Knick = false;
+    tol = toleranz_stand.tol;
+  } else if (p.braucht_toleranz) {
     const Toleranz_Stand& t = toleranz_stand;
     if (!(KOS.xli == t.xli && KOS.xre == t.xre && KOS.Bildrand_rechts == t.rand))
-      return Ausfuehren_ungeprueft(p, x, k);
+      return Ungeprueft<true>(p, x, k);
     tol = t.tol;
   }
   bool knick = false;
@@ -1411,22 +1097,76 @@ long double Rechnen(const Programm& p, const long double& x, const long double& 
         knick |= tol > acc;
         break;
       case ENDE:
-        if (!endlich(acc)) return Ausfuehren(p, x, k);
-        Fehler = Sprung = Sgn_Null = false;
-        Knick = knick;
+        if constexpr (Aufrufe) {
+          if (Fehler || !endlich(acc)) return Ausfuehren(p, x, k);
+          if (knick) Knick = true;
+        } else {
+          if (!endlich(acc)) return Ausfuehren(p, x, k);
+          Fehler = Sprung = Sgn_Null = false;
+          Knick = knick;
+        }
         return acc;
-      case POW:
+// Operations that call out (see Ohne_Aufruf); the compiler never sends them to the other run.
+#define QDX_AUFRUF \
+  if constexpr (!Aufrufe) return Ungeprueft<true>(p, x, k)
+      case POW: {
+        QDX_AUFRUF;
+        const long double l = *--sp;
+        acc = Verknuepfen('^', l, acc);
+        break;
+      }
       case POW_C:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', acc, b->c);
+        break;
       case RPOW_C:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', b->c, acc);
+        break;
       case POW_X:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', acc, x);
+        break;
       case POW_K:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', acc, k);
+        break;
       case EPOW:
-      case FUNK:
+        QDX_AUFRUF;
+        // The logarithm branch of the power rule with ln(c) computed once.
+        if (endlich(acc) && !Ganzzahlig(acc)) {
+          const long double v = std::exp(acc * b->d);
+          if (endlich(v)) {
+            acc = v;
+            break;
+          }
+        }
+        acc = Verknuepfen('^', b->c, acc);
+        break;
       case FUNK_SIN:
+        QDX_AUFRUF;
+        acc = endlich(acc) ? Sinus(acc) : Unbestimmt;
+        break;
       case FUNK_COS:
+        QDX_AUFRUF;
+        acc = endlich(acc) ? Kosinus(acc) : Unbestimmt;
+        break;
       case FUNK_LN:
-        // Operations that call out (see Ohne_Aufruf): the compiler never sends them here.
-        return Ausfuehren_ungeprueft(p, x, k);
+        QDX_AUFRUF;
+        if (acc > 0) {
+          acc = std::log(acc);
+          break;
+        }
+        goto funk_allgemein;
+      case FUNK:
+      funk_allgemein : {
+        QDX_AUFRUF;
+        long double w = 0;
+        if (!Funktion_anwenden(b->schluessel, acc, tol, w)) return Ausfuehren(p, x, k);
+        acc = w;
+        break;
+      }
+#undef QDX_AUFRUF
       default:
         __builtin_unreachable();
     }
@@ -1534,10 +1274,10 @@ std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
 TTerm::TTerm(const std::string& term) : p_(Uebersetzen(term)) {}
 
 long double TTerm::Lauf(const Programm* p, const long double& x, const long double& k) {
-  if (p->nur_rechnen) return Rechnen(*p, x, k);  // the usual case first
+  if (p->nur_rechnen) return Ungeprueft<false>(*p, x, k);  // the usual case first
   if (p->referenz) return Referenz_lesen(p->term, x, k);
   if (p->nur_geprueft) return Ausfuehren(*p, x, k);
-  return Ausfuehren_ungeprueft(*p, x, k);
+  return Ungeprueft<true>(*p, x, k);
 }
 
 long double TTerm::Auswerten(long double x, long double k, bool& ok) {
