@@ -41,12 +41,13 @@ QString Q(const std::string& s) {
 }
 
 // The painter counts tenths of a millimetre from the paper's top-left corner, whatever the
-// device's resolution and margins.
+// device's resolution and margins. The device's origin is the corner of its paint area in whole
+// device pixels (a PDF rounds it to whole points), so it is taken in those.
 void Papiermass_einstellen(QPainter& p, const QPagedPaintDevice& g) {
-  const QRectF innen = g.pageLayout().paintRect(QPageLayout::Millimeter);
+  const QPoint ecke = g.pageLayout().paintRectPixels(g.logicalDpiX()).topLeft();
   p.resetTransform();
+  p.translate(-ecke.x(), -ecke.y());
   p.scale(g.logicalDpiX() / 25.4 / kEinheiten_pro_mm, g.logicalDpiY() / 25.4 / kEinheiten_pro_mm);
-  p.translate(-innen.left() * kEinheiten_pro_mm, -innen.top() * kEinheiten_pro_mm);
 }
 
 QRectF In_Einheiten(const QRectF& mm) {
