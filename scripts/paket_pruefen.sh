@@ -31,8 +31,9 @@ for datei in "${erwartet[@]}"; do
 done
 # Each PNG is as large as its folder says (width and height from the PNG header).
 for n in 16 24 32 48 64 128 256; do
-  kopf="$(od -An -tu1 -j16 -N8 "$ziel/usr/share/icons/hicolor/${n}x${n}/apps/$id.png" | tr -s ' ')"
-  [ "$kopf" = " 0 0 0 $n 0 0 0 $n" ] || fehler "Symbol ${n}x${n} hat die Größe$kopf"
+  kopf="$(od -An -tu4 --endian=big -j16 -N8 "$ziel/usr/share/icons/hicolor/${n}x${n}/apps/$id.png" |
+    tr -s ' ')"
+  [ "$kopf" = " $n $n" ] || fehler "Symbol ${n}x${n} hat die Größe$kopf"
 done
 unerwartet="$(cd "$ziel" && find . -type f | sed 's|^\./||' | sort |
   grep -vxF -f <(printf '%s\n' "${erwartet[@]}") || true)"
@@ -45,7 +46,7 @@ xmllint --noout "$ziel/usr/share/mime/packages/$id.xml" "$ziel/usr/share/metainf
 echo "Desktop-Eintrag, AppStream und XML gültig"
 
 # The worksheet type: by name, and by the start of a file without the name's ending.
-update-mime-database "$ziel/usr/share/mime"
+update-mime-database "$ziel/usr/share/mime" >/dev/null 2>&1
 printf '{\n    "Format": "Quadrix-Arbeitsblatt",\n    "Version": 1,\n    "Felder": {}\n}\n' \
   >"$tmp/ohne_endung"
 cp "$tmp/ohne_endung" "$tmp/blatt.qdx"
