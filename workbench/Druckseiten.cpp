@@ -12,6 +12,7 @@
 #include "kos/UGrafik.h"
 #include "kos/UVektorbild.h"
 #include "platform/Dialoge.h"
+#include "platform/URechenlauf.h"
 #include "table/UStringGrid.h"
 #include "workbench/Werkbank.h"
 
@@ -212,17 +213,24 @@ bool Druckseiten_malen(const TDruckauftrag& a, QPagedPaintDevice& geraet, std::s
   const QRectF innen = In_Einheiten(lage.paintRect(QPageLayout::Millimeter));
   Papiermass_einstellen(p, geraet);
   Bildseite_malen(p, a, papier, innen);
-  if (a.Zahlen) {
-    for (const TTabellenseite& s :
-         Tabellenseiten_aufteilen(*a.Zahlen, innen.width(), innen.height())) {
-      if (!geraet.newPage()) {
-        p.end();
-        fehlertext = nicht + "Der Drucker nimmt keine weitere Seite an.";
-        return false;
-      }
-      Papiermass_einstellen(p, geraet);
-      Tabellenseite_malen(p, *a.Zahlen, s, innen);
+  // A full table fills well over a hundred pages: progress, and Escape stops between pages.
+  const std::vector<TTabellenseite> seiten =
+      a.Zahlen ? Tabellenseiten_aufteilen(*a.Zahlen, innen.width(), innen.height())
+               : std::vector<TTabellenseite>{};
+  TRechenlauf lauf("Druckseiten werden erstellt", static_cast<long>(seiten.size()));
+  for (std::size_t i = 0; i < seiten.size(); ++i) {
+    if (!lauf.Weiter(static_cast<long>(i))) {
+      p.end();
+      fehlertext = "Der Druck wurde abgebrochen.";
+      return false;
     }
+    if (!geraet.newPage()) {
+      p.end();
+      fehlertext = nicht + "Der Drucker nimmt keine weitere Seite an.";
+      return false;
+    }
+    Papiermass_einstellen(p, geraet);
+    Tabellenseite_malen(p, *a.Zahlen, seiten[i], innen);
   }
   if (!p.end()) {
     fehlertext = nicht + "Die Seiten konnten nicht abgeschlossen werden.";

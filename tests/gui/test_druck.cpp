@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "platform/URechenlauf.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "test_plot_fenster.h"
@@ -122,6 +123,26 @@ TEST(Druck, Drucker_der_nicht_annimmt_scheitert_mit_Meldung) {
   std::string fehler;
   EXPECT_FALSE(Drucken(probe.auftrag, ordner.filePath("fehlt/seiten.pdf"), 300, fehler));
   EXPECT_EQ(fehler.rfind("Der Druck ist fehlgeschlagen: ", 0), 0u) << fehler;
+}
+
+// Escape between pages stops the pages; the reason is the one message.
+TEST(Druck, Escape_haelt_lange_Tabellen_an) {
+  Anwendung();
+  TDruckprobe probe;
+  QTemporaryDir ordner;
+  // Every look at the clock is a second later, so the progress shows at once.
+  TRechenlauf::Uhr_setzen([] {
+    static TRechenlauf::TZeitpunkt t;
+    return t += std::chrono::seconds(1);
+  });
+  SkriptDialoge d;
+  d.abbruch_ab_abfrage = 1;
+  std::string fehler;
+  const bool fertig = Drucken(probe.auftrag, ordner.filePath("seiten.pdf"), 300, fehler);
+  TRechenlauf::Uhr_setzen(nullptr);
+  EXPECT_FALSE(fertig);
+  EXPECT_EQ(fehler, "Der Druck wurde abgebrochen.");
+  EXPECT_FALSE(d.fortschritte.empty());
 }
 
 class Druckfenster : public Plotfenster {};
