@@ -139,3 +139,7 @@ if [ -f fuzz/fuzz_engine.cpp ]; then
     -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix=build-fuzz/blatt- \
     build-fuzz/corpus_arbeitsblatt || maengel+=("fuzzing (Arbeitsblatt)")
 fi
+
+# ---- installation and Debian package (scripts/paket_pruefen.sh) --------------------------------
+stufe "Install files and Debian package (build/)"
+bash scripts/paket_pruefen.sh build || maengel+=("install files and Debian package")

@@ -1,5 +1,6 @@
 // The handlers of text in the picture, its font, and the picture leaving the program.
 
+#include "windows/Druckvorschau.h"
 #include "windows/UQdx.h"
 #include "workbench/Grafikaktion.h"
 
@@ -13,6 +14,10 @@ void TForm1::SpeedButton_FontAuswahlClick() {
 
 void TForm1::SpeedButton_speichernBMPClick() {
   Grafik_speichern(*this);
+}
+
+void TForm1::SpeedButton_DruckenClick() {
+  if (TBild* bild = Bild("Image1")) Druckvorschau_zeigen(this, *bild);
 }
 
 void TForm1::GroupBox_ExtrasMouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int,

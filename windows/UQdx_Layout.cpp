@@ -528,6 +528,8 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
          "Text für die Grafik"),
     Knopf("SpeedButton_FontAuswahl", "GroupBox_Text_in_Grafik", 212, 17, 30, 22, "A",
           "Schriftattribute auswählen"),
+    Knopf("SpeedButton_Drucken", "GroupBox_Text_in_Grafik", 247, 17, 34, 22, "Druck",
+          "Grafik und Tabelle drucken, mit Vorschau in wahrer Größe (Strg+P)"),
     Gesprochen(Haken("CheckBox_Textmodus", "GroupBox_Text_in_Grafik", 6, 45, 80, "Textmod",
                      "TextModus ein/aus"),
                "Textmodus"),

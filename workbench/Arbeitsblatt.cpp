@@ -511,8 +511,6 @@ void Zustaende_uebernehmen(const TArbeitsblatt& b, Werkbank_Zustand& werkbank, T
 
 std::string Arbeitsblatt_zu_Text(const TArbeitsblatt& b) {
   QJsonObject o;
-  o["Format"] = QLatin1String(kArbeitsblatt_Kennung);
-  o["Version"] = kArbeitsblatt_Version;
   o["Felder"] = Texte_schreiben(b.Werkbank.Feldtexte);
   QJsonObject schalter, listen;
   for (const auto& [n, an] : b.Schalter)
@@ -532,7 +530,12 @@ std::string Arbeitsblatt_zu_Text(const TArbeitsblatt& b) {
     if (!b.Zeichnung.empty()) bild["zeichnung"] = QString::fromStdString(b.Zeichnung);
     o["Bild"] = bild;
   }
-  return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+  // JSON keeps members in name order; the format's name and number go first by hand, so that the
+  // desktop recognises a worksheet by the start of the file.
+  std::string text = QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+  const std::string kopf = std::string("{\n    \"Format\": \"") + kArbeitsblatt_Kennung +
+                           "\",\n    \"Version\": " + std::to_string(kArbeitsblatt_Version) + ",\n";
+  return kopf + text.substr(2);
 }
 
 bool Arbeitsblatt_lesen(const std::string& text, TArbeitsblatt& blatt, std::string& fehlertext) {
