@@ -352,7 +352,7 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Haken("CheckBox_mit_Steigungsdreieck", "GroupBox_Tools", 213, 41, 20, "",
           "Sekante mit Steigungsdreieck zeichnen"),
     Knopf("SpeedButton_Kruemmungskreis", "GroupBox_Tools", 233, 38, 25, 22, "Kr",
-          "Krümmungskreis von f, g oder h an der Stelle a zeichnen; Farbe = Stil.Linienfarbe !"),
+          "Krümmungskreis von f, g oder h an der Stelle a zeichnen; Farbe = Linienfarbe !"),
     Knopf("SpeedButton_Schar_in_Tabelle", "GroupBox_Tools", 259, 38, 25, 22, "Tab",
           "Wertetabelle für ft, ft', ft'',ft\"',F in [a;b]"),
     Haken("CheckBox_Integralfunktion_tabellieren", "GroupBox_Tools", 285, 41, 32, "F",

@@ -81,7 +81,6 @@ const TWert<W> kWerkbank[] = {
     Zahl("x_n0", &W::x_n0),
     Zahl("y_n1", &W::y_n1),
     Zahl("skalar_r", &W::skalar_r),
-    Zahl("Werkzeug_t", &W::Werkzeug_t),
     Ganz("n_Start", &W::n_Start, -1e9, 1e9),
     Ganz("Iterationstiefe", &W::Iterationstiefe, 2, 1499),
     Ganz("Mat_n", &W::Mat_n, 2, 1500),

@@ -67,6 +67,12 @@ TScharwerte Nur_aktuelles_t() {
   return s;
 }
 
+// With "t von" a tool's curve is drawn for every member, as the plot draws it; otherwise for the
+// t it computed with.
+TScharwerte Gezeichnete_Glieder() {
+  return Werkbank.alle_t_verwenden ? Scharwerte_lesen() : Nur_aktuelles_t();
+}
+
 }  // namespace
 
 // ---- integral and area ---------------------------------------------------------------------
@@ -180,7 +186,7 @@ struct TRotationskurve {
 // Mirror image, left ellipse, the curve, right ellipse: the outline of the solid.
 void Rotationskoerper_zeichnen(TBild& bild, const TRotationskurve& k) {
   const Kurvenstil stil = Werkbank.Kurvenstile[k.kurve];
-  const TScharwerte s = Nur_aktuelles_t();
+  const TScharwerte s = Gezeichnete_Glieder();
   TTerm term(k.text);
   auto ellipse = [&](long double x) {
     const long double r = std::fabs(term.Wert(x, 1));
@@ -210,7 +216,10 @@ void Rotationsintegral_geklickt(Anzeige& a) {
     Dialog().Meldung("h darf hier nicht verwendet werden !");
     return;
   }
+  // The list shows "Gauß-Kronrod" now; the method itself changes only when the user picks one,
+  // but a scheme for "Romberg tab" is no longer asked for.
   a.Eintrag_zeigen("ComboBox_Integrationsmethode", 0);
+  Werkbank.Romberg_Tabelle = false;
   const TRotationskurve f{Kurve_f, "f", f_Text(), Werkbank.xaSchar, Werkbank.xeSchar};
   const TRotationskurve g{Kurve_g, "g", g_Text(), Werkbank.xaSchar_g, Werkbank.xeSchar_g};
   std::vector<const TRotationskurve*> kurven;
@@ -253,7 +262,7 @@ void Bogenlaenge_geklickt(Anzeige& a) {
   // The measured arc is shown for reversed bounds too; only its length carries the sign.
   if (TBild* bild = a.Bild("Image1"))
     Kurve_zeichnen(*bild, term_text, kRot, 3, Modus_Funktion, std::min(xa, xb), std::max(xa, xb),
-                   Nur_aktuelles_t());
+                   Gezeichnete_Glieder());
   Dialog().Meldung("Bogenlänge von " + term_text + " im Intervall  " + Intervall_Text(xa, xb) +
                    "\r\rbl = " + Zahl(L));
 }

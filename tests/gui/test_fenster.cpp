@@ -418,6 +418,8 @@ TEST_F(Fenster, Hinweise_und_Beschriftungen) {
       {"SpeedButton_Bifurkation", "Bifurkationsdiagramm zeichnen"},
       {"SpeedButton_f_von_a", "Funktionswert ft(a) berechnen"},
       {"SpeedButton_Grenzwerttabelle", "Grenzwerttabelle für f'(a), f''(a) und f'\"(a) erzeugen"},
+      {"SpeedButton_Kruemmungskreis",
+       "Krümmungskreis von f, g oder h an der Stelle a zeichnen; Farbe = Linienfarbe !"},
       {"CheckBox_Integralfunktion_tabellieren",
        "Integralfunktion F(u,x) ebenfalls tabellieren; max 9 Werte !!"},
       {"ComboBox_MatrixOps", "Matrixoperationen"},
