@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QWidget>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -109,6 +110,10 @@ class TFensterbasis : public QWidget, public Anzeige {
   // Name of the field that last got the focus back after a refused input (for tests).
   std::string fokus_zurueck_;
 
+  // Runs after every user action in any window: a handler reached through an event, once the
+  // handlers it set off in turn have ended. The handler's name tells which control acted.
+  static inline std::function<void(const QByteArray& handler)> Nach_Aktion;
+
  protected:
   // Builds the controls of the table and connects their events to the handlers by name.
   void Fenster_aufbauen(std::span<const TSteuerelement> tabelle,
@@ -117,8 +122,17 @@ class TFensterbasis : public QWidget, public Anzeige {
   virtual void Feldtext_geaendert(const QString& name, const QString& text) {}
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
+ private slots:
+  void Aktion_beginnt();
+  void Aktion_endet();
+
  private:
   void Element_erzeugen(const TSteuerelement& e);
+  bool Verbinden_als_Aktion(QObject* sender, const char* signal, int handler);
+  void Aufrufen_als_Aktion(int handler, QGenericArgument a1 = {}, QGenericArgument a2 = {},
+                           QGenericArgument a3 = {}, QGenericArgument a4 = {});
+  static inline int aktionstiefe_ = 0;
+  static inline QByteArray aktion_;
   void Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam);
   int Handler_suchen(const QByteArray& name) const;
   bool Vorhanden(const char* name) const;

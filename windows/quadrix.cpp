@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
     hauptfenster.show();
     // A worksheet named on the command line opens at start.
     if (argc >= 2) hauptfenster.Arbeitsblatt_laden(QApplication::arguments().at(1).toStdString());
+    // Work a killed program left behind is offered once the window is up.
+    hauptfenster.Sicherung_einschalten();
     rc = app.exec();
   }
   Dialog_setzen(nullptr);
