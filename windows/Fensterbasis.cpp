@@ -346,8 +346,10 @@ void TFensterbasis::Ereignisse_verbinden(std::span<const TGemeinsamerHandler> ge
       Verbinden_als_Aktion(w, "Doppelklick()", f.DblClick);
       f.MouseDown = f.MouseMove = f.DblClick = -1;  // the signals carry them
     } else if (qobject_cast<QCheckBox*>(w)) {
-      // A switch changed by the program runs its rule like a user's click.
-      Verbinden_als_Aktion(w, "toggled(bool)", click);
+      // A switch changed by the program runs its rule like a user's click; only the user's
+      // click, which Qt reports after the change, ends an action.
+      Verbinden(w, "toggled(bool)", this, click);
+      if (click >= 0) Verbinden_als_Aktion(w, "clicked()", -1);
     } else if (qobject_cast<QAbstractButton*>(w)) {
       Verbinden_als_Aktion(w, "clicked()", click);
     } else if (qobject_cast<QComboBox*>(w)) {
@@ -436,10 +438,13 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 // A handler reached through a signal: begin and end are connected around it, so they run right
 // before and after it.
+// Without a handler (-1) the signal only ends an action whose work ran before it.
 bool TFensterbasis::Verbinden_als_Aktion(QObject* sender, const char* signal, int handler) {
-  if (handler < 0) return false;
   const int beginn = TFensterbasis::staticMetaObject.indexOfSlot("Aktion_beginnt()");
   const int ende = TFensterbasis::staticMetaObject.indexOfSlot("Aktion_endet()");
+  if (handler < 0) {
+    return Verbinden(sender, signal, this, beginn) && Verbinden(sender, signal, this, ende);
+  }
   Verbinden(sender, signal, this, beginn);
   const bool ok = Verbinden(sender, signal, this, handler);
   Verbinden(sender, signal, this, ende);

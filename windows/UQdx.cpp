@@ -114,9 +114,8 @@ void TForm1::SpeedButton_BaumdiagrammeClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
-  // Changes are saved or given up first; without any, the plain question remains.
-  const bool geaendert = Blatt_geaendert();
-  if (geaendert ? !Blatt_aufgeben() : !Dialog().Frage("Wirklich beenden ?")) {
+  // Changes are saved or given up first; the question whether to end stays.
+  if (!Blatt_aufgeben() || !Dialog().Frage("Wirklich beenden ?")) {
     ereignis->ignore();
     return;
   }

@@ -251,8 +251,8 @@ TEST_F(Aenderungen, Schliessen_Oeffnen_CSV_und_Zuruecksetzen_fragen) {
   const TWeg wege[] = {
       {"schließen",
        [](SkriptDialoge& d) {
-         d.antworten_frage.push_back(false);  // "Wirklich beenden ?" only without changes
-         return Schliessen() || !d.fragen.empty();
+         d.antworten_frage.push_back(true);  // "Wirklich beenden ?"
+         return Schliessen();
        }},
       {"öffnen",
        [&](SkriptDialoge& d) {
@@ -273,6 +273,7 @@ TEST_F(Aenderungen, Schliessen_Oeffnen_CSV_und_Zuruecksetzen_fragen) {
          return form->Text("Edit_fSchar") == Starttext("Edit_fSchar");
        }},
   };
+  int n = 3;
   for (const TWeg& w : wege)
     for (const TAufgabe& a : kAufgaben) {
       const std::string wo = std::string(w.was) + ", " + a.was;
@@ -283,7 +284,7 @@ TEST_F(Aenderungen, Schliessen_Oeffnen_CSV_und_Zuruecksetzen_fragen) {
         d.antworten_frage.push_back(true);  // replace an existing file
         form->SpeedButton_Arbeitsblatt_speichernClick();
       }
-      if (a.geaendert) Feld("Edit_fSchar", "x^4");
+      if (a.geaendert) Feld("Edit_fSchar", ("x^" + std::to_string(++n)).c_str());
       form->Schritt_merken();
       ASSERT_EQ(form->Blatt_geaendert(), a.geaendert) << wo;
       SkriptDialoge d;
@@ -395,6 +396,7 @@ TEST_F(Wiederherstellung, Nach_dem_Abbruch_wird_angeboten_und_wiederhergestellt)
 
   // A normal end removes the file.
   d.antworten_dreifach.push_back(0);
+  d.antworten_frage.push_back(true);
   QCloseEvent e;
   QApplication::sendEvent(form, &e);
   EXPECT_TRUE(e.isAccepted());
