@@ -118,6 +118,7 @@ bool Wird_gezogen(const QByteArray& quelle) {
 
 void TForm1::Verlauf_einrichten() {
   fuehrung_.reset(new TBlattfuehrung());
+  Arbeitsblatt_Pfad_vergessen();
   fuehrung_->Verlauf.Beginnen(Blatt_erfassen(*this, TFensterstand(*this)));
   fuehrung_->Gespeichert = fuehrung_->Verlauf.Jetzt();
   fuehrung_->Gesichert = fuehrung_->Verlauf.Jetzt();

@@ -501,6 +501,10 @@ const std::string& Arbeitsblatt_Pfad() {
   return letzter_Pfad;
 }
 
+void Arbeitsblatt_Pfad_vergessen() {
+  letzter_Pfad.clear();
+}
+
 bool Arbeitsblatt_laden(Anzeige& a, const Bedienstand& s, const std::string& pfad) {
   std::string inhalt, fehler;
   TArbeitsblatt b;

@@ -41,6 +41,8 @@ bool Arbeitsblatt_speichern(Anzeige& a, const Bedienstand& s);
 bool Arbeitsblatt_oeffnen(Anzeige& a, const Bedienstand& s);
 // The file of the sheet last opened or saved; empty for a new sheet.
 const std::string& Arbeitsblatt_Pfad();
+// A new window starts a new sheet without a file.
+void Arbeitsblatt_Pfad_vergessen();
 // Writes without asking; a failure is reported and leaves an older file as it was.
 bool Arbeitsblatt_schreiben(Anzeige& a, const Bedienstand& s, const std::string& pfad);
 // Opens without asking (also the file named on the command line). A file that cannot be read is
