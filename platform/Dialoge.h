@@ -14,6 +14,8 @@ struct Dialoge {
   virtual bool Frage(const std::string& text) = 0;    // Yes/No box; true = Yes
   virtual bool Eingabe(const std::string& titel, const std::string& prompt,
                        std::string& text) = 0;  // input query; false = Cancel
+  // Yes/No/Cancel box: 1 Ja, 0 Nein, -1 Abbrechen; a provider without one cancels.
+  virtual int Frage_mit_Abbruch(const std::string& text) { return -1; }
 
   // Colour chooser; false = cancelled, farbe unchanged.
   virtual bool Farbe_waehlen(TFarbe& farbe) { return false; }

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -253,6 +254,12 @@ void TFensterbasis::Haken_zeigen(const char* name, bool an) {
 
 void TFensterbasis::Eintrag_zeigen(const char* liste, int eintrag) {
   if (!Vorhanden(liste)) return;
+  // A slider shows its position without running its rule.
+  if (auto* schieber = Element<QScrollBar>(liste)) {
+    const QSignalBlocker sperre(schieber);
+    schieber->setValue(eintrag);
+    return;
+  }
   if (QComboBox* c = Liste(liste); c && c->currentIndex() != eintrag) c->setCurrentIndex(eintrag);
 }
 
@@ -461,27 +468,29 @@ void TFensterbasis::Ereignisse_verbinden(std::span<const TGemeinsamerHandler> ge
 
     if (qobject_cast<Bildflaeche*>(w)) {
       // Pictures report the mouse in picture pixels through their own signals.
-      Verbinden(w, "Maus_gedrueckt(Qt::MouseButton,Qt::KeyboardModifiers,int,int)", this,
-                f.MouseDown);
+      Verbinden_als_Aktion(w, "Maus_gedrueckt(Qt::MouseButton,Qt::KeyboardModifiers,int,int)",
+                           f.MouseDown);
       Verbinden(w, "Maus_bewegt(Qt::KeyboardModifiers,int,int)", this, f.MouseMove);
-      Verbinden(w, "Maus_losgelassen(Qt::MouseButton,Qt::KeyboardModifiers,int,int)", this,
-                handler(name, "MouseUp"));
-      Verbinden(w, "Doppelklick()", this, f.DblClick);
+      Verbinden_als_Aktion(w, "Maus_losgelassen(Qt::MouseButton,Qt::KeyboardModifiers,int,int)",
+                           handler(name, "MouseUp"));
+      Verbinden_als_Aktion(w, "Doppelklick()", f.DblClick);
       f.MouseDown = f.MouseMove = f.DblClick = -1;  // the signals carry them
     } else if (qobject_cast<QCheckBox*>(w)) {
-      // A switch changed by the program runs its rule like a user's click.
+      // A switch changed by the program runs its rule like a user's click; only the user's
+      // click, which Qt reports after the change, ends an action.
       Verbinden(w, "toggled(bool)", this, click);
+      if (click >= 0) Verbinden_als_Aktion(w, "clicked()", -1);
     } else if (qobject_cast<QAbstractButton*>(w)) {
-      Verbinden(w, "clicked()", this, click);
+      Verbinden_als_Aktion(w, "clicked()", click);
     } else if (qobject_cast<QComboBox*>(w)) {
       // Only the user's choice runs the change rule, not an item set by the program.
-      Verbinden(w, "activated(int)", this, change);
+      Verbinden_als_Aktion(w, "activated(int)", change);
     } else if (auto* feld = qobject_cast<QLineEdit*>(w)) {
       connect(feld, &QLineEdit::textChanged, this,
               [this, name](const QString& text) { Feldtext_geaendert(name, text); });
       Verbinden(w, "textChanged(QString)", this, change);
     } else if (qobject_cast<QScrollBar*>(w)) {
-      Verbinden(w, "valueChanged(int)", this, change);
+      Verbinden_als_Aktion(w, "valueChanged(int)", change);
     } else {
       f.Click = click;
     }
@@ -501,9 +510,7 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
   auto it = filter_.constFind(objekt);
   if (it == filter_.cend()) return QWidget::eventFilter(objekt, ereignis);
   const Filterhandler f = it.value();
-  auto aufrufen = [this](int i) {
-    if (i >= 0) metaObject()->method(i).invoke(this, Qt::DirectConnection);
-  };
+  auto aufrufen = [this](int i) { Aufrufen_als_Aktion(i); };
 
   switch (ereignis->type()) {
     case QEvent::FocusOut: {
@@ -524,11 +531,9 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
       if (f.MouseDown >= 0) {
         auto* me = static_cast<QMouseEvent*>(ereignis);
         QPoint p = me->position().toPoint();
-        metaObject()
-            ->method(f.MouseDown)
-            .invoke(this, Qt::DirectConnection, Q_ARG(Qt::MouseButton, me->button()),
-                    Q_ARG(Qt::KeyboardModifiers, me->modifiers()), Q_ARG(int, p.x()),
-                    Q_ARG(int, p.y()));
+        Aufrufen_als_Aktion(f.MouseDown, Q_ARG(Qt::MouseButton, me->button()),
+                            Q_ARG(Qt::KeyboardModifiers, me->modifiers()), Q_ARG(int, p.x()),
+                            Q_ARG(int, p.y()));
       }
       break;
     case QEvent::MouseButtonRelease: {
@@ -541,7 +546,8 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
     }
     case QEvent::Enter:
     case QEvent::MouseMove:
-      aufrufen(f.MouseMove);
+      // Hovering and dragging are part of the action the button press or release ends.
+      if (f.MouseMove >= 0) metaObject()->method(f.MouseMove).invoke(this, Qt::DirectConnection);
       break;
     case QEvent::KeyPress: {
       auto* ke = static_cast<QKeyEvent*>(ereignis);
@@ -552,7 +558,7 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
         return true;
       }
       if (f.KeyDown >= 0) {
-        metaObject()->method(f.KeyDown).invoke(this, Qt::DirectConnection, Q_ARG(int, ke->key()));
+        Aufrufen_als_Aktion(f.KeyDown, Q_ARG(int, ke->key()));
         if (ke->key() == Qt::Key_Up || ke->key() == Qt::Key_Down) return true;
       }
       if (f.art != Feldart::keine && Taste_filtern_in(objekt, ke, f)) return true;
@@ -562,6 +568,44 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
       break;
   }
   return QWidget::eventFilter(objekt, ereignis);
+}
+
+// ---- actions ---------------------------------------------------------------------------------
+
+// A handler reached through a signal: begin and end are connected around it, so they run right
+// before and after it.
+// Without a handler (-1) the signal only ends an action whose work ran before it.
+bool TFensterbasis::Verbinden_als_Aktion(QObject* sender, const char* signal, int handler) {
+  const int beginn = TFensterbasis::staticMetaObject.indexOfSlot("Aktion_beginnt()");
+  const int ende = TFensterbasis::staticMetaObject.indexOfSlot("Aktion_endet()");
+  if (handler < 0) {
+    return Verbinden(sender, signal, this, beginn) && Verbinden(sender, signal, this, ende);
+  }
+  Verbinden(sender, signal, this, beginn);
+  const bool ok = Verbinden(sender, signal, this, handler);
+  Verbinden(sender, signal, this, ende);
+  return ok;
+}
+
+void TFensterbasis::Aufrufen_als_Aktion(int handler, QGenericArgument a1, QGenericArgument a2,
+                                        QGenericArgument a3, QGenericArgument a4) {
+  if (handler < 0) return;
+  if (aktionstiefe_ == 0) aktion_ = metaObject()->method(handler).name();
+  ++aktionstiefe_;
+  metaObject()->method(handler).invoke(this, Qt::DirectConnection, a1, a2, a3, a4);
+  Aktion_endet();
+}
+
+void TFensterbasis::Aktion_beginnt() {
+  if (aktionstiefe_ == 0) {
+    aktion_.clear();
+    if (QObject* s = sender()) aktion_ = s->objectName().toLatin1();
+  }
+  ++aktionstiefe_;
+}
+
+void TFensterbasis::Aktion_endet() {
+  if (aktionstiefe_ > 0 && --aktionstiefe_ == 0 && Nach_Aktion) Nach_Aktion(aktion_);
 }
 
 bool TFensterbasis::Taste_filtern_in(QObject* objekt, QKeyEvent* ke, const Filterhandler& f) {

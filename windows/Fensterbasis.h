@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QWidget>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -133,6 +134,10 @@ class TFensterbasis : public QWidget, public Anzeige {
   // Name of the field that last got the focus back after a refused input (for tests).
   std::string fokus_zurueck_;
 
+  // Runs after every user action in any window: a handler reached through an event, once the
+  // handlers it set off in turn have ended. The handler's name tells which control acted.
+  static inline std::function<void(const QByteArray& handler)> Nach_Aktion;
+
  protected:
   // The client size the control table is laid out for; the window fits it to the screen.
   void Feste_Groesse(int breite, int hoehe);
@@ -147,8 +152,17 @@ class TFensterbasis : public QWidget, public Anzeige {
   virtual void Termfeld_bestaetigt() { focusNextChild(); }
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
+ private slots:
+  void Aktion_beginnt();
+  void Aktion_endet();
+
  private:
   void Element_erzeugen(const TSteuerelement& e);
+  bool Verbinden_als_Aktion(QObject* sender, const char* signal, int handler);
+  void Aufrufen_als_Aktion(int handler, QGenericArgument a1 = {}, QGenericArgument a2 = {},
+                           QGenericArgument a3 = {}, QGenericArgument a4 = {});
+  static inline int aktionstiefe_ = 0;
+  static inline QByteArray aktion_;
   void Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam);
   int Handler_suchen(const QByteArray& name) const;
   bool Vorhanden(const char* name) const;

@@ -250,6 +250,18 @@ bool QtDialoge::Frage(const std::string& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+int QtDialoge::Frage_mit_Abbruch(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, QString(), Zeilen(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Abbrechen"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int r = box.exec();
+  return r == QMessageBox::Yes ? 1 : r == QMessageBox::No ? 0 : -1;
+}
+
 bool QtDialoge::Eingabe(const std::string& titel, const std::string& prompt, std::string& text) {
   bool ok = false;
   QString r = QInputDialog::getText(QApplication::activeWindow(), Q(titel), Zeilen(prompt),

@@ -56,6 +56,7 @@ class QtDialoge final : public QObject, public Dialoge {
 
   void Meldung(const std::string& text) override;
   bool Frage(const std::string& text) override;
+  int Frage_mit_Abbruch(const std::string& text) override;
   bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text) override;
   bool Farbe_waehlen(TFarbe& farbe) override;
   bool Schrift_waehlen(TSchrift& schrift) override;

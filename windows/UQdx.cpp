@@ -51,9 +51,11 @@ TForm1::TForm1() {
   Form2 = new TForm2();
   Form4 = new TForm4();
   Form5 = new TForm5();
+  Verlauf_einrichten();
 }
 
 TForm1::~TForm1() {
+  fuehrung_.reset();
   delete Form5;
   delete Form4;
   delete Form2;
@@ -116,11 +118,13 @@ void TForm1::SpeedButton_BaumdiagrammeClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
-  if (!Dialog().Frage("Wirklich beenden ?")) {
+  // Changes are saved or given up first; the question whether to end stays.
+  if (!Blatt_aufgeben() || !Dialog().Frage("Wirklich beenden ?")) {
     ereignis->ignore();
     return;
   }
   ereignis->accept();
+  Sicherung_beenden();
   for (QWidget* w :
        {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5)})
     if (w) w->close();

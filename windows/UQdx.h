@@ -5,11 +5,13 @@
 // handler by declaring the slot in its section below and defining it in its own source file.
 
 #include <QScrollBar>
+#include <memory>
 #include <string>
 
 #include "windows/Fensterbasis.h"
 
 class Bildflaeche;
+struct TBlatt;
 class TForm2;
 class TForm4;
 class TForm5;
@@ -291,12 +293,34 @@ class TForm1 : public TFensterbasis {
   void SpeedButton_CSV_oeffnenClick();
   void Tabelle_aus_Zwischenablage();  // Ctrl+V while the table has the focus
 
+  // ---- Verlauf: undo and redo of the whole sheet (Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z) ----------------
+  void SpeedButton_RueckgaengigClick();
+  void SpeedButton_WiederholenClick();
+
  public:
   // Opens a worksheet file without asking (the file named on the command line).
   bool Arbeitsblatt_laden(const std::string& pfad);
 
+  // The sheet differs from the one last saved or opened.
+  bool Blatt_geaendert() const;
+  // Undo steps and redo steps at hand.
+  int Rueckschritte() const;
+  int Vorschritte() const;
+  // Records the sheet as an undo step when it changed (every user action ends with this).
+  void Schritt_merken(const QByteArray& quelle = {});
+  // The started program takes over the recovery file: a file left by a killed program is
+  // offered for restoring; from then on the sheet is written to it while it has changes.
+  void Sicherung_einschalten();
+  // Writes the recovery file now and waits for it (the timer does so every two minutes).
+  bool Sicherung_jetzt();
+  // Opens one of the recently used worksheets (the drop-down of the open button).
+  void Zuletzt_oeffnen(const std::string& pfad);
+  // The sheet may be given up: unchanged, saved, or the user chose not to keep the changes.
+  bool Blatt_aufgeben();
+
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
+  void keyPressEvent(QKeyEvent* ereignis) override;
   void Feldtext_geaendert(const QString& name, const QString& text) override;
   // Enter in a term field plots.
   void Termfeld_bestaetigt() override;
@@ -305,7 +329,20 @@ class TForm1 : public TFensterbasis {
   void FormCreate();
   void Tabelle_vorbereiten();
   void Tastenkuerzel_einrichten();
+  void Verlauf_einrichten();
+  void Blatt_zeigen(const TBlatt& b);
+  void Gespeichert_merken();
+  void Nach_Oeffnen();
+  void Titel_zeigen();
+  void Sicherung_faellig();
+  void Zuletzt_Menue_fuellen();
   bool tabelle_eingerichtet_ = false;
+  void Sicherung_beenden();
+  struct TBlattfuehrung;
+  struct TBlattfuehrung_loeschen {
+    void operator()(TBlattfuehrung* f) const;
+  };
+  std::unique_ptr<TBlattfuehrung, TBlattfuehrung_loeschen> fuehrung_;
 };
 
 // The main window while it exists; the side windows draw into its picture.

@@ -55,6 +55,7 @@ void TForm1::SpeedButton_1und4QuadrantClick() {
   Ursprung_waehlen(*this, TUrsprung::Quadranten_1_4);
 }
 void TForm1::SpeedButton_StandardwerteClick() {
+  if (!Blatt_aufgeben()) return;
   Alles_zuruecksetzen(*this);
 }
 void TForm1::SpeedButton_Bildbreite_groesserClick() {

@@ -88,6 +88,10 @@ constexpr auto Tabelle = std::to_array<TSteuerelement>({
     Mit(Knopf("SpeedButton_runter_schieben", "GroupBox_Zoom", 72, 74, 21, 21, "\u25BC",
               "Grafik unten schauen"),
         Merkmal_rot),
+    Knopf("SpeedButton_Rueckgaengig", "GroupBox_Zoom", 94, 74, 21, 21, "\u21B6",
+          "Rückgängig: den letzten Schritt zurücknehmen (Strg+Z)"),
+    Knopf("SpeedButton_Wiederholen", "GroupBox_Zoom", 116, 74, 21, 21, "\u21B7",
+          "Wiederholen: den zurückgenommenen Schritt wieder ausführen (Strg+Y)"),
     Gesprochen(
         Haken("CheckBox_ZoomModus", "GroupBox_Zoom", 6, 104, 60, "Zoom", "ZoomModus ein/aus"),
         "Zoommodus"),

@@ -401,3 +401,15 @@ void TForm4::CheckBox_alles_auswaehlenClick() {
 void TForm4::BitBtn_DreieckslinienClick() {
   Schliessen_und(Dreieckslinien_geklickt);
 }
+
+void TForm4::Zustand_zeigen() {
+  const TAbbildungsfenster z = Abbildungsfenster;
+  for (const auto& [name, text] : z.Feldtexte)
+    Text_zeigen(name.c_str(), text);
+  Haken_zeigen("CheckBox_Hilfslinien", z.Hilfslinien);
+  Haken_zeigen("CheckBox_Abbildungsparameter", z.Abbildungsparameter);
+  for (std::size_t i = 0; i < kDreieckschalter.size() && i < z.Dreieckslinien.size(); ++i)
+    Haken_zeigen(kDreieckschalter[i], z.Dreieckslinien[i]);
+  Farbe_zeigen("Panel_BildFarbe", z.Bildfarbe);
+  Abbildungsfenster = z;
+}

@@ -9,6 +9,8 @@
 class TForm4 : public TFensterbasis {
   Q_OBJECT
  public:
+  // The controls show the mapping settings as the sheet holds them.
+  void Zustand_zeigen();
   explicit TForm4(QWidget* eltern = nullptr);
 
  public slots:

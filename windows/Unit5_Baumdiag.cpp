@@ -117,3 +117,19 @@ void TForm5::BitBtn1Click() {
 void TForm5::BitBtn2Click() {
   close();
 }
+
+void TForm5::Zustand_zeigen() {
+  const Baum_Zustand z = Baumeinstellungen;
+  Eintrag_zeigen("ComboBox_Stufenzahl", z.Stufen - kStufen_ab);
+  Eintrag_zeigen("ComboBox_W_Zaehler", z.Zaehler - 1);
+  Eintrag_zeigen("ComboBox_W_Nenner", z.Nenner - 1);
+  Text_zeigen("Edit_Erfolg", z.Erfolg);
+  Text_zeigen("Edit_Misserfolg", z.Misserfolg);
+  Haken_zeigen("CheckBox_mit_Farbe", z.mit_Farbe);
+  Haken_zeigen("CheckBox_Text_an_Aeste", z.Text_an_Aeste);
+  Haken_zeigen("CheckBox_Wsk_an_Aeste", z.Wsk_an_Aeste);
+  Haken_zeigen("CheckBox_Pfadwahrsch_ausgeben", z.Pfadwahrsch_ausgeben);
+  // The denominator's rule writes q beside it.
+  Baum_Liste_gewaehlt(*this, "ComboBox_W_Nenner", z.Nenner - 1);
+  Baumeinstellungen = z;
+}

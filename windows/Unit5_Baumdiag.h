@@ -8,6 +8,8 @@ class TForm5 : public TFensterbasis {
   Q_OBJECT
  public:
   explicit TForm5(QWidget* eltern = nullptr);
+  // The controls show the tree settings as the sheet holds them.
+  void Zustand_zeigen();
 
  public slots:
   void ComboBox_StufenzahlChange();

@@ -119,6 +119,8 @@ int main(int argc, char** argv) {
     // Qt has taken its own options out of the arguments by now.
     const QStringList angaben = QApplication::arguments();
     if (angaben.size() >= 2) hauptfenster.Arbeitsblatt_laden(angaben.at(1).toStdString());
+    // Work a killed program left behind is offered once the window is up.
+    hauptfenster.Sicherung_einschalten();
     rc = app.exec();
   }
   Dialog_setzen(nullptr);

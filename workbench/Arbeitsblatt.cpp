@@ -91,6 +91,7 @@ const TWert<W> kWerkbank[] = {
     Ganz("Diagrammtyp", &W::Diagrammtyp, 0, 99),
     Ganz("Plotnummer", &W::Plotnummer, 1, 100),
     Ganz("Text_Pinselstil", &W::Text_Pinselstil, 0, 7),
+    Ganz("Schieberposition", &W::Schieberposition, 0, 100),
     Ganz("Textfeld_Breite", &W::Textfeld_Breite, 1, 1314),
     Ganz("Textfeld_Hoehe", &W::Textfeld_Hoehe, 1, 712),
     Wahr("Romberg_Tabelle", &W::Romberg_Tabelle),
@@ -181,6 +182,36 @@ const TWert<Kurvenstil> kKurvenstil[] = {
     Ganz("Linienart", &Kurvenstil::Linienart, 0, 5),
 };
 
+const TWert<Baum_Zustand> kBaum[] = {
+    Ganz("Stufen", &Baum_Zustand::Stufen, kStufen_ab, kStufen_bis),
+    Ganz("Zaehler", &Baum_Zustand::Zaehler, 1, kWsk_Listenlaenge),
+    Ganz("Nenner", &Baum_Zustand::Nenner, 1, kWsk_Listenlaenge),
+    Text("Erfolg", &Baum_Zustand::Erfolg),
+    Text("Misserfolg", &Baum_Zustand::Misserfolg),
+    Wahr("mit_Farbe", &Baum_Zustand::mit_Farbe),
+    Wahr("Text_an_Aeste", &Baum_Zustand::Text_an_Aeste),
+    Wahr("Wsk_an_Aeste", &Baum_Zustand::Wsk_an_Aeste),
+    Wahr("Pfadwahrsch_ausgeben", &Baum_Zustand::Pfadwahrsch_ausgeben),
+};
+
+using AP = TAbbildungsparameter;
+const TWert<AP> kAbbildungsparameter[] = {
+    Zahl("alpha", &AP::alpha), Zahl("k", &AP::k),     Zahl("f", &AP::f),
+    Text("Achse", &AP::Achse), Zahl("m11", &AP::m11), Zahl("m12", &AP::m12),
+    Zahl("m21", &AP::m21),     Zahl("m22", &AP::m22),
+};
+constexpr std::pair<const char*, TPunkt AP::*> kAbbildungspunkte[] = {
+    {"T", &AP::T}, {"Q", &AP::Q}, {"M", &AP::M}, {"R", &AP::R}, {"S", &AP::S}, {"Z", &AP::Z},
+};
+
+using AF = TAbbildungsfenster;
+const TWert<AF> kAbbildungsfenster[] = {
+    Wahr("Hilfslinien", &AF::Hilfslinien),
+    Wahr("Abbildungsparameter", &AF::Abbildungsparameter),
+    Farbe("Bildfarbe", &AF::Bildfarbe),
+};
+constexpr int kAbbildungsarten = static_cast<int>(TAbbildungsart::Matrix) + 1;
+
 // ---- writing -----------------------------------------------------------------------------------
 
 QString Q(const std::string& s) {
@@ -237,6 +268,22 @@ QJsonObject Texte_schreiben(const std::map<std::string, std::string, std::less<>
   QJsonObject o;
   for (const auto& [n, t] : texte)
     o[Q(n)] = Q(t);
+  return o;
+}
+
+QJsonObject Abbildungen_schreiben(const TAbbildungsfenster& a) {
+  QJsonObject o = Schreiben<AF>(a, kAbbildungsfenster);
+  o["Felder"] = Texte_schreiben(a.Feldtexte);
+  QJsonObject p = Schreiben<AP>(a.Parameter, kAbbildungsparameter);
+  for (const auto& [n, punkt] : kAbbildungspunkte)
+    p[QLatin1String(n)] =
+        QJsonArray{Zahltext((a.Parameter.*punkt).x), Zahltext((a.Parameter.*punkt).y)};
+  o["Parameter"] = p;
+  o["Abbildung"] = static_cast<int>(a.Abbildung);
+  QJsonArray linien;
+  for (bool an : a.Dreieckslinien)
+    linien.append(an);
+  o["Dreieckslinien"] = linien;
   return o;
 }
 
@@ -338,14 +385,15 @@ bool Ist_Name(const QString& n) {
   return true;
 }
 
-bool Texte_lesen(TLeser& l, const QJsonValue& v, Werkbank_Zustand& w) {
+bool Texte_lesen(TLeser& l, const QJsonValue& v,
+                 std::map<std::string, std::string, std::less<>>& texte) {
   if (v.isUndefined()) return true;
   if (!v.isObject()) return l.Fehler("„Felder“ ist beschädigt.");
   const QJsonObject o = v.toObject();
   for (auto it = o.begin(); it != o.end(); ++it) {
     if (!Ist_Name(it.key()) || !it.value().isString() || it.value().toString().size() > kText_max)
       return l.Bereich("Felder", it.key());
-    w.Feldtexte[it.key().toStdString()] = it.value().toString().toStdString();
+    texte[it.key().toStdString()] = it.value().toString().toStdString();
   }
   return true;
 }
@@ -393,6 +441,43 @@ bool Werkbank_lesen(TLeser& l, const QJsonValue& v, Werkbank_Zustand& w) {
     if (o.contains(QLatin1String(k))) --l.unbekannt;
   return Lesen<TSchrift>(l, o.value("Textschrift"), "Textschrift", kSchrift, w.Textschrift) &&
          Kurven_lesen(l, o.value("Kurven"), w);
+}
+
+bool Abbildungen_lesen(TLeser& l, const QJsonValue& v, TAbbildungsfenster& a) {
+  if (v.isUndefined()) return true;
+  const char* kaputt = "Die Einstellungen der 2D-Abbildungen sind beschädigt.";
+  if (!v.isObject()) return l.Fehler(kaputt);
+  const QJsonObject o = v.toObject();
+  for (const char* k : {"Felder", "Parameter", "Abbildung", "Dreieckslinien"})
+    if (o.contains(QLatin1String(k))) --l.unbekannt;
+  if (!Lesen<AF>(l, v, "Abbildungen", kAbbildungsfenster, a) ||
+      !Texte_lesen(l, o.value("Felder"), a.Feldtexte))
+    return false;
+  const QJsonObject p = o.value("Parameter").toObject();
+  for (const auto& [n, punkt] : kAbbildungspunkte) {
+    if (!p.contains(QLatin1String(n))) continue;
+    --l.unbekannt;
+    const QJsonArray xy = p.value(QLatin1String(n)).toArray();
+    if (xy.size() != 2 || !Zahl_lesen(xy[0], (a.Parameter.*punkt).x) ||
+        !Zahl_lesen(xy[1], (a.Parameter.*punkt).y))
+      return l.Fehler(kaputt);
+  }
+  if (!Lesen<AP>(l, o.value("Parameter"), "Parameter", kAbbildungsparameter, a.Parameter))
+    return false;
+  long long art = 0;
+  if (o.contains("Abbildung")) {
+    if (!Ganzzahl_lesen(o.value("Abbildung"), 0, kAbbildungsarten - 1, art))
+      return l.Fehler(kaputt);
+    a.Abbildung = static_cast<TAbbildungsart>(art);
+  }
+  if (!o.contains("Dreieckslinien")) return true;
+  const QJsonArray linien = o.value("Dreieckslinien").toArray();
+  if (linien.size() != static_cast<qsizetype>(a.Dreieckslinien.size())) return l.Fehler(kaputt);
+  for (std::size_t i = 0; i < a.Dreieckslinien.size(); ++i) {
+    if (!linien[static_cast<qsizetype>(i)].isBool()) return l.Fehler(kaputt);
+    a.Dreieckslinien[i] = linien[static_cast<qsizetype>(i)].toBool();
+  }
+  return true;
 }
 
 constexpr int kZellen_max = Tabelle_Spalten * Tabelle_Zeilen;
@@ -462,9 +547,9 @@ bool Kopf_lesen(TLeser& l, const QJsonObject& o) {
   return true;
 }
 
-constexpr const char* kTeile[] = {"Format",     "Version",  "Felder",  "Schalter",
-                                  "Listen",     "Werkbank", "KOS",     "Stil",
-                                  "Zahlformat", "Zoom",     "Tabelle", "Bild"};
+constexpr const char* kTeile[] = {"Format",   "Version", "Felder",      "Schalter",   "Listen",
+                                  "Werkbank", "KOS",     "Stil",        "Zahlformat", "Zoom",
+                                  "Tabelle",  "Bild",    "Abbildungen", "Baum"};
 
 bool Teile_lesen(TLeser& l, const QJsonObject& o, TArbeitsblatt& b) {
   for (auto it = o.begin(); it != o.end(); ++it)
@@ -479,13 +564,15 @@ bool Teile_lesen(TLeser& l, const QJsonObject& o, TArbeitsblatt& b) {
     return l.Fehler("Die Zoomstufe der Datei ist ungültig.");
   b.Zoomstufe_x = static_cast<int>(zx);
   b.Zoomstufe_y = static_cast<int>(zy);
-  return Texte_lesen(l, o.value("Felder"), b.Werkbank) &&
+  return Texte_lesen(l, o.value("Felder"), b.Werkbank.Feldtexte) &&
          Bedienung_lesen(l, o.value("Schalter"), "Schalter", b.Schalter) &&
          Bedienung_lesen(l, o.value("Listen"), "Listen", b.Listen) &&
          Werkbank_lesen(l, o.value("Werkbank"), b.Werkbank) &&
          Lesen<TKOS>(l, o.value("KOS"), "KOS", kKos, b.Kos) &&
          Lesen<TStil>(l, o.value("Stil"), "Stil", kStil, b.Stil) &&
          Lesen<TZahlformat>(l, o.value("Zahlformat"), "Zahlformat", kZahlformat, b.Zahlformat) &&
+         Abbildungen_lesen(l, o.value("Abbildungen"), b.Abbildungen) &&
+         Lesen<Baum_Zustand>(l, o.value("Baum"), "Baum", kBaum, b.Baum) &&
          Zellen_lesen(l, o.value("Tabelle"), b.Zellen) && Bild_lesen(l, o.value("Bild"), b);
 }
 
@@ -523,6 +610,8 @@ std::string Arbeitsblatt_zu_Text(const TArbeitsblatt& b) {
   o["Stil"] = Schreiben<TStil>(b.Stil, kStil);
   o["Zahlformat"] = Schreiben<TZahlformat>(b.Zahlformat, kZahlformat);
   o["Zoom"] = QJsonObject{{"x", b.Zoomstufe_x}, {"y", b.Zoomstufe_y}};
+  o["Abbildungen"] = Abbildungen_schreiben(b.Abbildungen);
+  o["Baum"] = Schreiben<Baum_Zustand>(b.Baum, kBaum);
   o["Tabelle"] = Zellen_schreiben(b.Zellen);
   if (!b.Png.empty()) {
     QJsonObject bild{{"png", QString::fromLatin1(QByteArray::fromStdString(b.Png).toBase64())}};

@@ -11,6 +11,8 @@
 #include "engine/KOS.h"
 #include "engine/UMatheBasisOp.h"
 #include "kos/U_KOS.h"
+#include "workbench/Abbildungen.h"
+#include "workbench/Baumdiagramm.h"
 #include "workbench/Werkbank.h"
 
 // Format number of this program; a file with a higher one is refused, further keys of the same
@@ -40,6 +42,9 @@ struct TArbeitsblatt {
   TStil Stil;
   TZahlformat Zahlformat;
   int Zoomstufe_x = 0, Zoomstufe_y = 0;
+  // The side windows' settings.
+  TAbbildungsfenster Abbildungen = Abbildungsfenster_Startwerte();
+  Baum_Zustand Baum;
   // Non-empty cells, captions row included.
   std::vector<TZelleintrag> Zellen;
   // The picture as it was, PNG-coded.

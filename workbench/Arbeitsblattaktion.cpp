@@ -14,9 +14,11 @@
 #include "kos/U_Ansicht.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Druckseiten.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Plotaktion.h"
+#include "workbench/Sicherung.h"
 
 namespace {
 
@@ -230,6 +232,11 @@ bool Ersetzen_erlaubt(const std::string& pfad) {
 // The folder and name last used, offered again by the next dialog.
 std::string letzter_Pfad;
 
+// A new sheet's dialog starts in the folder used last, also in an earlier session.
+std::string Vorgabepfad() {
+  return letzter_Pfad.empty() ? Letzter_Ordner() : letzter_Pfad;
+}
+
 // ---- spreadsheets ------------------------------------------------------------------------------
 
 bool Ziffern(std::string_view s) {
@@ -307,7 +314,10 @@ void Verworfen_melden(int verworfen) {
 
 // ---- the worksheet -----------------------------------------------------------------------------
 
-TArbeitsblatt Arbeitsblatt_erfassen(Anzeige& a, const Bedienstand& s) {
+namespace {
+
+// Records and controls of the running program, without table and picture.
+TArbeitsblatt Bedienung_erfassen(const Bedienstand& s) {
   TArbeitsblatt b;
   b.Werkbank = Werkbank;
   for (const TStartwert& w : Startwerte()) {
@@ -320,6 +330,118 @@ TArbeitsblatt Arbeitsblatt_erfassen(Anzeige& a, const Bedienstand& s) {
   b.Zahlformat = Zahlformat;
   b.Zoomstufe_x = Zoomstufe_x;
   b.Zoomstufe_y = Zoomstufe_y;
+  b.Abbildungen = Abbildungsfenster;
+  b.Baum = Baumeinstellungen;
+  return b;
+}
+
+// Side windows and slider show what the records hold.
+void Nebenstaende_setzen(Anzeige& a, const TArbeitsblatt& b) {
+  Abbildungsfenster = b.Abbildungen;
+  Baumeinstellungen = b.Baum;
+  a.Eintrag_zeigen("ScrollBar1", Werkbank.Schieberposition);
+}
+
+std::shared_ptr<const TZellblock> Block_aus(const Tabelle& t, int spalte, int block,
+                                            const std::shared_ptr<const TZellblock>& vorher) {
+  const int r0 = block * kBlockzeilen;
+  auto gleich = [&] {
+    for (int i = 0; i < kBlockzeilen; ++i)
+      if ((*vorher)[i] != t.Zelle(spalte, r0 + i)) return false;
+    return true;
+  };
+  if (vorher && gleich()) return vorher;
+  auto neu = std::make_shared<TZellblock>();
+  for (int i = 0; i < kBlockzeilen; ++i)
+    (*neu)[i] = t.Zelle(spalte, r0 + i);
+  return neu;
+}
+
+std::shared_ptr<const TBild> Bild_aus(const TBild* live,
+                                      const std::shared_ptr<const TBild>& vorher) {
+  if (!live) return nullptr;
+  if (vorher && (vorher->Aenderungen() == live->Aenderungen() || vorher->Bild() == live->Bild()))
+    return vorher;
+  auto kopie = std::make_shared<TBild>(*live);
+  kopie->Geaendert = nullptr;
+  return kopie;
+}
+
+void Bloecke_setzen(Tabelle& t, const TBlatt& b) {
+  Tabelle::Sammler sammler(t);
+  for (int c = 0; c < Tabelle_Spalten; ++c)
+    for (int k = 0; k < kBloecke_je_Spalte; ++k) {
+      const TZellblock& blk = *b.Bloecke[c * kBloecke_je_Spalte + k];
+      for (int i = 0; i < kBlockzeilen && k * kBlockzeilen + i <= Letzte_Zeile; ++i)
+        if (t.Zelle(c, k * kBlockzeilen + i) != blk[i])
+          t.Zelle_setzen(c, k * kBlockzeilen + i, blk[i]);
+    }
+}
+
+}  // namespace
+
+TBlatt Blatt_erfassen(Anzeige& a, const Bedienstand& s, const TBlatt* vorher) {
+  TBlatt b;
+  b.Satz = Bedienung_erfassen(s);
+  b.Satztext = Arbeitsblatt_zu_Text(b.Satz);
+  Eingabe_uebernehmen(Zahlentabelle);
+  const bool teilen = vorher && vorher->Bloecke.size() ==
+                                    static_cast<std::size_t>(Tabelle_Spalten * kBloecke_je_Spalte);
+  b.Bloecke.resize(Tabelle_Spalten * kBloecke_je_Spalte);
+  for (int c = 0; c < Tabelle_Spalten; ++c)
+    for (int k = 0; k < kBloecke_je_Spalte; ++k) {
+      const std::size_t i = static_cast<std::size_t>(c * kBloecke_je_Spalte + k);
+      b.Bloecke[i] = Block_aus(Zahlentabelle, c, k, teilen ? vorher->Bloecke[i] : nullptr);
+    }
+  b.Bild = Bild_aus(a.Bild("Image1"), vorher ? vorher->Bild : nullptr);
+  b.Punkte.assign(Punkteliste.begin(),
+                  Punkteliste.begin() + std::clamp(Punktanzahl, 0, Punkteliste_Groesse));
+  return b;
+}
+
+void Blatt_anwenden(Anzeige& a, const Bedienstand& s, const TBlatt& b) {
+  a.Beschaeftigt(true);
+  Standardwerte_einstellen(a);
+  Schalter_zeigen(a, s, b.Satz);
+  Listen_zeigen(a, s, b.Satz, true);
+  Texte_zeigen(a, s, b.Satz);
+  // The records exactly as they were, also the values no control shows.
+  Werkbank = b.Satz.Werkbank;
+  KOS = b.Satz.Kos;
+  Stil = b.Satz.Stil;
+  Zahlformat = b.Satz.Zahlformat;
+  Zoomstufe_x = b.Satz.Zoomstufe_x;
+  Zoomstufe_y = b.Satz.Zoomstufe_y;
+  Bedienung_auffrischen(a, s, b.Satz);
+  Nebenstaende_setzen(a, b.Satz);
+  if (b.Bloecke.size() == static_cast<std::size_t>(Tabelle_Spalten * kBloecke_je_Spalte))
+    Bloecke_setzen(Zahlentabelle, b);
+  TBild* ziel = a.Bild("Image1");
+  if (ziel && b.Bild) {
+    auto geaendert = std::move(ziel->Geaendert);
+    *ziel = *b.Bild;
+    ziel->Geaendert = std::move(geaendert);
+    if (ziel->Geaendert) ziel->Geaendert();
+  }
+  Punktanzahl = static_cast<int>(std::min<std::size_t>(b.Punkte.size(), Punkteliste_Groesse));
+  std::copy_n(b.Punkte.begin(), Punktanzahl, Punkteliste.begin());
+  a.Beschaeftigt(false);
+}
+
+TArbeitsblatt Blatt_als_Arbeitsblatt(const TBlatt& blatt) {
+  TArbeitsblatt b = blatt.Satz;
+  b.Zellen = Blatt_Zellen(blatt);
+  if (blatt.Bild) {
+    b.Bildbreite = blatt.Bild->Breite();
+    b.Bildhoehe = blatt.Bild->Hoehe();
+    b.Png = Png_aus(blatt.Bild->Bild());
+    b.Zeichnung = Protokoll_als_Text(blatt.Bild->Protokoll_abgeschlossen());
+  }
+  return b;
+}
+
+TArbeitsblatt Arbeitsblatt_erfassen(Anzeige& a, const Bedienstand& s) {
+  TArbeitsblatt b = Bedienung_erfassen(s);
   b.Zellen = Zellen_aus(Zahlentabelle);
   if (TBild* bild = a.Bild("Image1")) {
     b.Bildbreite = bild->Breite();
@@ -341,6 +463,7 @@ bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt
   unbekannt += Texte_zeigen(a, s, b);
   Zustaende_setzen(b);
   Bedienung_auffrischen(a, s, b);
+  Nebenstaende_setzen(a, b);
   Zellen_setzen(Zahlentabelle, b.Zellen);
   Bild_setzen(a, bild, b.Zeichnung);
   a.Beschaeftigt(false);
@@ -361,18 +484,27 @@ bool Arbeitsblatt_schreiben(Anzeige& a, const Bedienstand& s, const std::string&
     return false;
   }
   letzter_Pfad = pfad;
+  Zuletzt_merken(pfad);
   return true;
 }
 
-void Arbeitsblatt_speichern(Anzeige& a, const Bedienstand& s) {
-  std::string pfad = letzter_Pfad;
+bool Arbeitsblatt_speichern(Anzeige& a, const Bedienstand& s) {
+  std::string pfad = Vorgabepfad();
   if (!Dialog().Speicherpfad_waehlen("Arbeitsblatt speichern", kArbeitsblatt_Filter,
                                      kArbeitsblatt_Endung, pfad) ||
       pfad.empty())
-    return;
+    return false;
   pfad = Mit_Endung(pfad, kArbeitsblatt_Endung);
-  if (!Ersetzen_erlaubt(pfad)) return;
-  Arbeitsblatt_schreiben(a, s, pfad);
+  if (!Ersetzen_erlaubt(pfad)) return false;
+  return Arbeitsblatt_schreiben(a, s, pfad);
+}
+
+const std::string& Arbeitsblatt_Pfad() {
+  return letzter_Pfad;
+}
+
+void Arbeitsblatt_Pfad_vergessen() {
+  letzter_Pfad.clear();
 }
 
 bool Arbeitsblatt_laden(Anzeige& a, const Bedienstand& s, const std::string& pfad) {
@@ -387,6 +519,7 @@ bool Arbeitsblatt_laden(Anzeige& a, const Bedienstand& s, const std::string& pfa
     return false;
   }
   letzter_Pfad = pfad;
+  Zuletzt_merken(pfad);
   if (unbekannt > 0)
     Dialog().Meldung("Arbeitsblatt " + Dateiname(pfad) + " geöffnet.\nHinweis: " +
                      (unbekannt == 1
@@ -397,12 +530,12 @@ bool Arbeitsblatt_laden(Anzeige& a, const Bedienstand& s, const std::string& pfa
   return true;
 }
 
-void Arbeitsblatt_oeffnen(Anzeige& a, const Bedienstand& s) {
-  std::string pfad = letzter_Pfad;
+bool Arbeitsblatt_oeffnen(Anzeige& a, const Bedienstand& s) {
+  std::string pfad = Vorgabepfad();
   if (!Dialog().Oeffnungspfad_waehlen("Arbeitsblatt öffnen", kArbeitsblatt_Filter, pfad) ||
       pfad.empty())
-    return;
-  Arbeitsblatt_laden(a, s, pfad);
+    return false;
+  return Arbeitsblatt_laden(a, s, pfad);
 }
 
 // ---- spreadsheets ------------------------------------------------------------------------------
@@ -514,18 +647,19 @@ void Tabelle_als_CSV_speichern(const Tabelle& t) {
     Dialog().Meldung(fehler + "\nTabelle nicht gespeichert.");
 }
 
-void CSV_in_Tabelle_oeffnen(Tabelle& t) {
+bool CSV_in_Tabelle_oeffnen(Tabelle& t) {
   std::string pfad, inhalt, fehler;
   if (!Dialog().Oeffnungspfad_waehlen("CSV-Datei in die Tabelle laden", "CSV-Dateien (*.csv)",
                                       pfad) ||
       pfad.empty())
-    return;
+    return false;
   if (!Datei_lesen(pfad, inhalt, fehler)) {
     Dialog().Meldung(fehler);
-    return;
+    return false;
   }
   Tabelle_leeren(t);
   Verworfen_melden(Tabellentext_einfuegen(t, 1, 1, Als_UTF8(inhalt)));
+  return true;
 }
 
 // ---- command line ------------------------------------------------------------------------------

@@ -34,9 +34,15 @@ bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt
                            std::string& fehlertext);
 
 // The save button and Ctrl+S: asks for the path, then writes.
-void Arbeitsblatt_speichern(Anzeige& a, const Bedienstand& s);
+// true when it was written.
+bool Arbeitsblatt_speichern(Anzeige& a, const Bedienstand& s);
 // The open button and Ctrl+O: asks for the path, then opens.
-void Arbeitsblatt_oeffnen(Anzeige& a, const Bedienstand& s);
+// true when a sheet was opened.
+bool Arbeitsblatt_oeffnen(Anzeige& a, const Bedienstand& s);
+// The file of the sheet last opened or saved; empty for a new sheet.
+const std::string& Arbeitsblatt_Pfad();
+// A new window starts a new sheet without a file.
+void Arbeitsblatt_Pfad_vergessen();
 // Writes without asking; a failure is reported and leaves an older file as it was.
 bool Arbeitsblatt_schreiben(Anzeige& a, const Bedienstand& s, const std::string& pfad);
 // Opens without asking (also the file named on the command line). A file that cannot be read is
@@ -64,7 +70,8 @@ void Tabelle_einfuegen(Tabelle& t);
 std::string Tabelle_zu_CSV(const Tabelle& t);
 // The CSV buttons: save the table to a file, and open a file into an emptied table.
 void Tabelle_als_CSV_speichern(const Tabelle& t);
-void CSV_in_Tabelle_oeffnen(Tabelle& t);
+// true when a file was read into the table.
+bool CSV_in_Tabelle_oeffnen(Tabelle& t);
 
 // ---- command line ------------------------------------------------------------------------------
 

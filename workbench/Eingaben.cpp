@@ -472,10 +472,6 @@ constexpr const char* kStartfelder[] = {
     "Edit_delta_Phi",
 };
 
-bool Ist_Feld(const TStartwert& s) {
-  return s.text && std::string_view(s.name).starts_with("Edit_");
-}
-
 void Zustaende_zuruecksetzen() {
   Stil_zuruecksetzen();
   Linienart_waehlen(Stil.Linienart);
@@ -500,10 +496,8 @@ void Zustaende_zuruecksetzen() {
 
 void Startwerte_zeigen(Anzeige& a) {
   for (const TStartwert& s : Startwerte()) {
-    if (Ist_Feld(s))
-      Feld_zeigen(a, s.name, s.text);
-    else if (s.text)
-      a.Text_zeigen(s.name, s.text);
+    // Labels too: the sheet keeps the text every control shows.
+    if (s.text) Feld_zeigen(a, s.name, s.text);
   }
   for (const TStartwert& s : Startwerte())
     if (s.gesperrt) a.Freigabe_zeigen(s.name, false);
@@ -622,6 +616,7 @@ void Standardwerte_einstellen(Anzeige& a) {
   // The 10-mm grid button is down until the start-up picks the 5-mm grid.
   a.Haken_zeigen("SpeedButton_Raster_gestrichelt", true);
   Startwerte_zeigen(a);
+  a.Eintrag_zeigen("ScrollBar1", Werkbank.Schieberposition);
   a.Farbe_zeigen("Panel_Farbe_Punkte", Stil.Punktfarbe);
   a.Farbe_zeigen("Panel_Farbe_Raster", KOS.Rasterfarbe);
   a.Farbe_zeigen("Panel_Linienfarbe_definieren", Stil.Linienfarbe);

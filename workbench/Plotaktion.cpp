@@ -213,6 +213,7 @@ void Raster_waehlen(Anzeige& a, TRaster r) {
 void Schieberegler_bewegt(Anzeige& a, int position) {
   // Faulty bounds are reported at the first step of a drag, not at every step.
   static TEinmalmeldung meldung;
+  Werkbank.Schieberposition = position;
   a.Haken_zeigen("CheckBox_alle_t_verwenden", false);
   const std::string t1_text = Werkbank.Feldtext("Edit_Schar_t1");
   const std::string t2_text = Werkbank.Feldtext("Edit_Schar_t2");
@@ -226,7 +227,7 @@ void Schieberegler_bewegt(Anzeige& a, int position) {
   meldung.Vergessen();
   const std::string text = Gleitkomma_Text(Schieberegler_Wert(position, t1, t2));
   Feld_zeigen(a, "Edit_Schar_t1", text);
-  a.Text_zeigen("LabelSchiebereglerWert", text);
+  Feld_zeigen(a, "LabelSchiebereglerWert", text);
   Feld_zeigen(a, "Edit_Schar_t2", text);
   Plot_zeichnen(a);
   Feld_zeigen(a, "Edit_Schar_t1", t1_text);

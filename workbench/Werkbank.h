@@ -100,6 +100,8 @@ struct Werkbank_Zustand {
   std::string Aktueller_Term;
   bool Newton_tabellieren =
       Startschalter("CheckBox_Newton_tabellieren");  // the zero search tables its first Newton run
+  // Position of the slider that varies the family parameter (0..100).
+  int Schieberposition = 0;
   // Text for the picture.
   std::string Grafiktext = Starttext("Edit_Text_in_Grafik");
   TSchrift Textschrift{.Name = "Arial", .Groesse = 10, .Farbe = 0xFF0000};  // blue

@@ -31,6 +31,15 @@ bool SkriptDialoge::Frage(const std::string& text) {
   return a;
 }
 
+int SkriptDialoge::Frage_mit_Abbruch(const std::string& text) {
+  dreifach_fragen.push_back(text);
+  // Tests that do not expect the question give the changes up, as before it existed.
+  if (antworten_dreifach.empty()) return 0;
+  const int a = antworten_dreifach.front();
+  antworten_dreifach.pop_front();
+  return a;
+}
+
 bool SkriptDialoge::Eingabe(const std::string&, const std::string& prompt, std::string& text) {
   eingabe_prompts.push_back(prompt);
   eingabe_vorgaben.push_back(text);

@@ -19,6 +19,7 @@ struct SkriptDialoge final : Dialoge {
 
   void Meldung(const std::string& text) override;
   bool Frage(const std::string& text) override;
+  int Frage_mit_Abbruch(const std::string& text) override;
   bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text) override;
   bool Farbe_waehlen(TFarbe& farbe) override;
   bool Schrift_waehlen(TSchrift& schrift) override;
@@ -46,6 +47,8 @@ struct SkriptDialoge final : Dialoge {
 
   // Answers.
   std::deque<bool> antworten_frage;
+  std::deque<int> antworten_dreifach;  // Ja/Nein/Abbrechen: 1, 0, -1; empty = Nein
+  std::vector<std::string> dreifach_fragen;
   std::deque<std::optional<std::string>> antworten_eingabe;  // nullopt = Cancel
   std::deque<std::optional<TFarbe>> antworten_farbe;
   std::deque<std::optional<TSchrift>> antworten_schrift;
