@@ -6,6 +6,8 @@
 //   Text:      Term_auswerten by the text, which finds the compiled form by the exact text
 //   Referenz:  the direct reader, which normalises and reads the text on every call
 //   Leerlauf, Baustein: the cost of the bare call and of single instructions (see below)
+//   Plot:      the whole graph of the term drawn into a 641 x 641 picture as the plot button
+//              does it (sampling, jump checks, lines); time per picture
 // At the end the geometric means over the six terms of Objekt/muparser, Objekt/Cpp and
 // Text/muparser are printed, from the medians when repetitions are asked for.
 
@@ -20,7 +22,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/UKurven.h"
+#include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
+#include "kos/UGrafik.h"
 
 namespace {
 
@@ -168,6 +173,19 @@ void BM_Referenz(benchmark::State& state) {
   Zaehler(state);
 }
 
+void BM_Plot(benchmark::State& state) {
+  KOS = TKOS{};
+  TBild bild(641, 641);
+  TScharwerte s;
+  s.t1 = t_wert;
+  const std::string term = terme[state.range(0)].schule;
+  for (auto _ : state) {
+    Kurve_zeichnen(bild, term, 0xFF0000, 1, Modus_Funktion, -8, 8, s);
+    benchmark::DoNotOptimize(bild.Bild().constBits());
+  }
+  state.SetLabel(term);
+}
+
 // Prints as usual and keeps the time per evaluation of every contender and term, for the
 // geometric means at the end.
 class Mittelwerte : public benchmark::ConsoleReporter {
@@ -222,6 +240,7 @@ BENCHMARK(BM_muparser)->DenseRange(0, anzahl_terme - 1);
 BENCHMARK(BM_Cpp)->DenseRange(0, anzahl_terme - 1);
 BENCHMARK(BM_Text)->DenseRange(0, anzahl_terme - 1);
 BENCHMARK(BM_Referenz)->DenseRange(0, anzahl_terme - 1);
+BENCHMARK(BM_Plot)->DenseRange(0, anzahl_terme - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Leerlauf);
 BENCHMARK(BM_Baustein)->DenseRange(0, std::size(bausteine) - 1);
 

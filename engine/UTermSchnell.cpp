@@ -96,8 +96,16 @@ enum Op : std::uint8_t {
   // needs no trip through the stack. 56 instructions from here: for each of +, -, *, / the
   // seven of the x group, then the seven of the k group, in the order of Verschmelzbar.
   MIT_TEIL,
+  // A whole power of a leaf combined at once with a constant d (P: push acc first): 24
+  // instructions from MIT_TEIL + 56, six for each of the groups X, PX, K, PK, in the order of
+  // Verschmelzbar without the power.
+  POT_C = MIT_TEIL + 56,
+  // acc <- acc OP (leaf ^ n op d): 48 instructions, for each of +, -, *, / the six of x^n, then
+  // the six of k^n.
+  MIT_POT = POT_C + 24,
 };
 constexpr int Teile_je_Operation = 14;
+static_assert(MIT_POT + 48 <= 256);
 
 // Position of an operation with a constant within a group of fused instructions; -1 if none.
 int Verschmelzbar(Op op) {
@@ -137,6 +145,9 @@ struct Teil {
 
 struct Nicht_uebersetzbar {};
 
+// Pending left operands of ordinary terms fit on the evaluation's own stack.
+constexpr int Stapel_lokal = 48;
+
 }  // namespace
 
 namespace term_intern {
@@ -147,6 +158,11 @@ struct Programm {
   std::vector<Befehl> code;
   int stapeltiefe = 0;
   bool braucht_toleranz = false;
+  // Runs only checked: a draw of RANDOM cannot be taken back, and deep terms need the shared
+  // stack.
+  bool nur_geprueft = false;
+  // Nothing but arithmetic, roots and abs: the run calls no function.
+  bool nur_rechnen = false;
 };
 
 }  // namespace term_intern
@@ -162,6 +178,7 @@ class Uebersetzer {
     if (t.konst) Laden(LADE_C, t.c);
     Ausgeben({ENDE, 0, 0, 0});
     p_.stapeltiefe = max_tiefe_ + 1;
+    if (p_.stapeltiefe > Stapel_lokal) p_.nur_geprueft = true;
   }
 
  private:
@@ -192,6 +209,13 @@ class Uebersetzer {
       if (gruppe >= 0) {
         vor = b;
         vor.op = static_cast<Op>(X_ADD_C + 7 * gruppe + v);
+        return;
+      }
+      // x^2 + 1, 2x^2, x^2 / 2: the power of a leaf keeps its exponent, the constant goes to d.
+      const int potenz = (vor.op - X_POWI) / 7;
+      if (v < 6 && vor.op >= X_POWI && vor.op <= PK_POWI && (vor.op - X_POWI) % 7 == 0) {
+        vor.op = static_cast<Op>(POT_C + 6 * potenz + v);
+        vor.d = b.c;
         return;
       }
     }
@@ -312,6 +336,10 @@ class Uebersetzer {
       letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + (letzter.op - PX_ADD_C));
     } else if (i < 4 && letzter.op >= PK_ADD_C && letzter.op <= PK_POWI) {
       letzter.op = static_cast<Op>(MIT_TEIL + Teile_je_Operation * i + 7 + (letzter.op - PK_ADD_C));
+    } else if (i < 4 && letzter.op >= POT_C + 6 && letzter.op < POT_C + 12) {
+      letzter.op = static_cast<Op>(MIT_POT + 12 * i + (letzter.op - POT_C - 6));
+    } else if (i < 4 && letzter.op >= POT_C + 18 && letzter.op < POT_C + 24) {
+      letzter.op = static_cast<Op>(MIT_POT + 12 * i + 6 + (letzter.op - POT_C - 18));
     } else {
       Ausgeben({static_cast<Op>(ADD + i), 0, 0, 0});
     }
@@ -417,6 +445,7 @@ class Uebersetzer {
     if (schluessel == F_LN) op = FUNK_LN;
     Ausgeben({op, schluessel, 0, 0});
     if (!Funktion_ist_rein(schluessel)) p_.braucht_toleranz = true;
+    if (schluessel == F_RANDOM) p_.nur_geprueft = true;
     return Code();
   }
 
@@ -430,6 +459,16 @@ class Uebersetzer {
   int geschachtelt_ = 0;
 };
 
+// Whether a finite value is a whole number, without the library's trunc, which switches the
+// rounding state twice. Below 2^62 adding and removing 1.5 * 2^63 rounds to the nearest whole
+// number; from 2^63 on every value is whole.
+inline bool Ganzzahlig(long double a) {
+  constexpr long double runden = 0xc000000000000000p0L;
+  const long double b = std::fabs(a);
+  if (b < 4611686018427387904.0L) return (a + runden) - runden == a;
+  return b >= 9223372036854775808.0L || a == std::trunc(a);
+}
+
 // The whole-number branch of the power rule for a finite base other than 0; anything else
 // takes the full rule.
 inline long double Ganze_Potenz_anwenden(long double basis, int n, long double exponent) {
@@ -440,9 +479,7 @@ inline long double Ganze_Potenz_anwenden(long double basis, int n, long double e
   return Verknuepfen('^', basis, exponent);
 }
 
-// Pending left operands of ordinary terms fit here; deeper ones use a shared buffer, which is
-// safe because the engine evaluates one term at a time.
-constexpr int Stapel_lokal = 48;
+// Deeper ones use a shared buffer, which is safe because the engine evaluates one term at a time.
 std::vector<long double> stapel_gross;
 
 long double* Stapel_fuer(const Programm& p, long double* lokal) {
@@ -629,6 +666,62 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
         QDX_TEILE(42, QDX_DIV, x)
         QDX_TEILE(49, QDX_DIV, k)
 #undef QDX_TEILE
+#define QDX_P_POT(BLATT) acc = Ganze_Potenz_anwenden(BLATT, b->schluessel, b->c)
+#define QDX_POT_C(N, LADEN, BLATT) \
+  case POT_C + (N) + 0:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_ADD(acc, b->d) break;      \
+  case POT_C + (N) + 1:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_SUB(acc, b->d) break;      \
+  case POT_C + (N) + 2:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_MUL(acc, b->d) break;      \
+  case POT_C + (N) + 3:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_DIV(acc, b->d) break;      \
+  case POT_C + (N) + 4:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_SUB(b->d, acc) break;      \
+  case POT_C + (N) + 5:            \
+    LADEN;                         \
+    QDX_P_POT(BLATT);              \
+    QDX_DIV(b->d, acc) break;
+        QDX_POT_C(0, (void)0, x)
+        QDX_POT_C(6, *sp++ = acc, x)
+        QDX_POT_C(12, (void)0, k)
+        QDX_POT_C(18, *sp++ = acc, k)
+#undef QDX_POT_C
+#define QDX_MP(N, AUSSEN, BLATT, INNEN) \
+  case MIT_POT + (N): {                 \
+    const long double l_ = acc;         \
+    QDX_P_POT(BLATT);                   \
+    INNEN;                              \
+    AUSSEN(l_, acc) break;              \
+  }
+#define QDX_MPS(N, AUSSEN, BLATT)                    \
+  QDX_MP((N) + 0, AUSSEN, BLATT, QDX_ADD(acc, b->d)) \
+  QDX_MP((N) + 1, AUSSEN, BLATT, QDX_SUB(acc, b->d)) \
+  QDX_MP((N) + 2, AUSSEN, BLATT, QDX_MUL(acc, b->d)) \
+  QDX_MP((N) + 3, AUSSEN, BLATT, QDX_DIV(acc, b->d)) \
+  QDX_MP((N) + 4, AUSSEN, BLATT, QDX_SUB(b->d, acc)) \
+  QDX_MP((N) + 5, AUSSEN, BLATT, QDX_DIV(b->d, acc))
+        QDX_MPS(0, QDX_ADD, x)
+        QDX_MPS(6, QDX_ADD, k)
+        QDX_MPS(12, QDX_SUB, x)
+        QDX_MPS(18, QDX_SUB, k)
+        QDX_MPS(24, QDX_MUL, x)
+        QDX_MPS(30, QDX_MUL, k)
+        QDX_MPS(36, QDX_DIV, x)
+        QDX_MPS(42, QDX_DIV, k)
+#undef QDX_MPS
+#undef QDX_MP
+#undef QDX_P_POT
 #undef QDX_TEIL
 #undef QDX_I_ADD
 #undef QDX_I_SUB
@@ -646,7 +739,7 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
         break;
       case EPOW: {
         // The logarithm branch of the power rule with ln(c) computed once.
-        if (endlich(acc) && acc != std::trunc(acc)) {
+        if (endlich(acc) && !Ganzzahlig(acc)) {
           const long double v = std::exp(acc * b->d);
           if (endlich(v)) {
             acc = v;
@@ -696,6 +789,386 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
       }
       case ENDE:
         return Endwert_schnell(acc);
+    }
+  }
+}
+
+// The power by multiplication in the unchecked run. Adding +0 leaves every other value as it is
+// and turns the -0 of an odd power of -0 into the +0 of the power rule.
+[[gnu::always_inline]] inline long double Potenz_ungeprueft(long double b, int n) {
+  if (n == 2) return b * b;
+  if (n == 3) return b * (b * b) + 0.0L;
+  return Ganze_Potenz(b, static_cast<std::uint32_t>(n)) + 0.0L;
+}
+
+// The root as the library computes it for a radicand that is not negative, in place.
+[[gnu::always_inline]] inline long double Wurzel(long double v) {
+  asm("fsqrt" : "+t"(v));
+  return v;
+}
+
+bool Ohne_Aufruf(Op op) {
+  switch (op) {
+    case POW:
+    case POW_C:
+    case RPOW_C:
+    case POW_X:
+    case POW_K:
+    case EPOW:
+    case FUNK:
+    case FUNK_SIN:
+    case FUNK_COS:
+    case FUNK_LN:
+      return false;
+    default:
+      return true;
+  }
+}
+
+// The unchecked run: the same operations in the same order as Ausfuehren, without looking at
+// each intermediate value. That is sound because a fault always leaves a value that is not
+// finite, and such a value reaches the end: sums, differences, products and powers of it are
+// not finite either, a division by it is made NaN here, and every function step hands on NaN
+// for it. So a finite end value with Fehler unset means no step met anything unusual, and the
+// value is the checked run's to the last bit. Anything else is run again, checked, from the
+// start; the flags are set afresh there, and the first fault text comes out again at the same
+// step before any later one.
+// Without Aufrufe the run is for terms of pure arithmetic (Ohne_Aufruf): it calls no function,
+// so it needs no saved registers and keeps its values in the floating-point registers; whatever
+// it cannot finish is handed on whole by a jump, and the flags are written once, at the end.
+template <bool Aufrufe>
+long double Ungeprueft(const Programm& p, const long double& x, const long double& k) {
+  long double tol = 0;
+  if constexpr (Aufrufe) {
+    if (p.braucht_toleranz) Toleranz_aktuell();
+    Fehler = Sprung = Sgn_Null = Knick = false;
+    tol = toleranz_stand.tol;
+  } else if (p.braucht_toleranz) {
+    const Toleranz_Stand& t = toleranz_stand;
+    if (!(KOS.xli == t.xli && KOS.xre == t.xre && KOS.Bildrand_rechts == t.rand))
+      return Ungeprueft<true>(p, x, k);
+    tol = t.tol;
+  }
+  bool knick = false;
+  long double stapel[Stapel_lokal];
+  long double* sp = stapel;
+  long double acc = 0;
+  for (const Befehl* b = p.code.data();; ++b) {
+    switch (static_cast<int>(b->op)) {
+#define QDX_DURCH(l, r)                       \
+  {                                           \
+    const long double a_ = (l), d_ = (r);     \
+    acc = endlich(d_) ? a_ / d_ : Unbestimmt; \
+  }
+      case LADE_C:
+        acc = b->c;
+        break;
+      case LADE_X:
+        acc = x;
+        break;
+      case LADE_K:
+        acc = k;
+        break;
+      case PLADE_C:
+        *sp++ = acc;
+        acc = b->c;
+        break;
+      case PLADE_X:
+        *sp++ = acc;
+        acc = x;
+        break;
+      case PLADE_K:
+        *sp++ = acc;
+        acc = k;
+        break;
+      case NEG:
+        acc = -acc;
+        break;
+      case ADD:
+        acc = *--sp + acc;
+        break;
+      case SUB:
+        acc = *--sp - acc;
+        break;
+      case MUL:
+        acc = *--sp * acc;
+        break;
+      case DIV:
+        QDX_DURCH(*--sp, acc);
+        break;
+      case ADD_C:
+        acc = acc + b->c;
+        break;
+      case SUB_C:
+        acc = acc - b->c;
+        break;
+      case MUL_C:
+        acc = acc * b->c;
+        break;
+      case DIV_C:
+        acc = acc / b->c;
+        break;
+      case RSUB_C:
+        acc = b->c - acc;
+        break;
+      case RDIV_C:
+        QDX_DURCH(b->c, acc);
+        break;
+      case ADD_X:
+        acc = acc + x;
+        break;
+      case SUB_X:
+        acc = acc - x;
+        break;
+      case MUL_X:
+        acc = acc * x;
+        break;
+      case DIV_X:
+        QDX_DURCH(acc, x);
+        break;
+      case ADD_K:
+        acc = acc + k;
+        break;
+      case SUB_K:
+        acc = acc - k;
+        break;
+      case MUL_K:
+        acc = acc * k;
+        break;
+      case DIV_K:
+        QDX_DURCH(acc, k);
+        break;
+      case POWI:
+        acc = Potenz_ungeprueft(acc, b->schluessel);
+        break;
+#define QDX_GRUPPE(P, LADEN)                     \
+  case P##_ADD_C:                                \
+    LADEN;                                       \
+    acc = acc + b->c;                            \
+    break;                                       \
+  case P##_SUB_C:                                \
+    LADEN;                                       \
+    acc = acc - b->c;                            \
+    break;                                       \
+  case P##_MUL_C:                                \
+    LADEN;                                       \
+    acc = acc * b->c;                            \
+    break;                                       \
+  case P##_DIV_C:                                \
+    LADEN;                                       \
+    acc = acc / b->c;                            \
+    break;                                       \
+  case P##_RSUB_C:                               \
+    LADEN;                                       \
+    acc = b->c - acc;                            \
+    break;                                       \
+  case P##_RDIV_C:                               \
+    LADEN;                                       \
+    QDX_DURCH(b->c, acc);                        \
+    break;                                       \
+  case P##_POWI:                                 \
+    LADEN;                                       \
+    acc = Potenz_ungeprueft(acc, b->schluessel); \
+    break;
+        QDX_GRUPPE(X, acc = x)
+        QDX_GRUPPE(PX, *sp++ = acc; acc = x)
+        QDX_GRUPPE(K, acc = k)
+        QDX_GRUPPE(PK, *sp++ = acc; acc = k)
+#undef QDX_GRUPPE
+#define QDX_T(N, AUSSEN, BLATT)                                     \
+  case MIT_TEIL + (N) + 0: {                                        \
+    const long double r_ = BLATT + b->c;                            \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }                                                                 \
+  case MIT_TEIL + (N) + 1: {                                        \
+    const long double r_ = BLATT - b->c;                            \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }                                                                 \
+  case MIT_TEIL + (N) + 2: {                                        \
+    const long double r_ = BLATT * b->c;                            \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }                                                                 \
+  case MIT_TEIL + (N) + 3: {                                        \
+    const long double r_ = BLATT / b->c;                            \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }                                                                 \
+  case MIT_TEIL + (N) + 4: {                                        \
+    const long double r_ = b->c - BLATT;                            \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }                                                                 \
+  case MIT_TEIL + (N) + 5: {                                        \
+    const long double d_ = BLATT;                                   \
+    const long double r_ = endlich(d_) ? b->c / d_ : Unbestimmt;    \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }                                                                 \
+  case MIT_TEIL + (N) + 6: {                                        \
+    const long double r_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }
+#define QDX_A_ADD(l, r) acc = (l) + (r)
+#define QDX_A_SUB(l, r) acc = (l) - (r)
+#define QDX_A_MUL(l, r) acc = (l) * (r)
+#define QDX_A_DIV(l, r) QDX_DURCH(l, r)
+        QDX_T(0, QDX_A_ADD, x)
+        QDX_T(7, QDX_A_ADD, k)
+        QDX_T(14, QDX_A_SUB, x)
+        QDX_T(21, QDX_A_SUB, k)
+        QDX_T(28, QDX_A_MUL, x)
+        QDX_T(35, QDX_A_MUL, k)
+        QDX_T(42, QDX_A_DIV, x)
+        QDX_T(49, QDX_A_DIV, k)
+#define QDX_POT_C(N, LADEN, BLATT)                                  \
+  case POT_C + (N) + 0:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) + b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 1:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) - b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 2:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) * b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 3:                                             \
+    LADEN;                                                          \
+    acc = Potenz_ungeprueft(BLATT, b->schluessel) / b->d;           \
+    break;                                                          \
+  case POT_C + (N) + 4:                                             \
+    LADEN;                                                          \
+    acc = b->d - Potenz_ungeprueft(BLATT, b->schluessel);           \
+    break;                                                          \
+  case POT_C + (N) + 5: {                                           \
+    LADEN;                                                          \
+    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    acc = endlich(p_) ? b->d / p_ : Unbestimmt;                     \
+    break;                                                          \
+  }
+        QDX_POT_C(0, (void)0, x)
+        QDX_POT_C(6, *sp++ = acc, x)
+        QDX_POT_C(12, (void)0, k)
+        QDX_POT_C(18, *sp++ = acc, k)
+#undef QDX_POT_C
+#define QDX_MP(N, AUSSEN, BLATT, INNEN)                             \
+  case MIT_POT + (N): {                                             \
+    const long double p_ = Potenz_ungeprueft(BLATT, b->schluessel); \
+    const long double r_ = INNEN;                                   \
+    AUSSEN(acc, r_);                                                \
+    break;                                                          \
+  }
+#define QDX_MPS(N, AUSSEN, BLATT)           \
+  QDX_MP((N) + 0, AUSSEN, BLATT, p_ + b->d) \
+  QDX_MP((N) + 1, AUSSEN, BLATT, p_ - b->d) \
+  QDX_MP((N) + 2, AUSSEN, BLATT, p_ * b->d) \
+  QDX_MP((N) + 3, AUSSEN, BLATT, p_ / b->d) \
+  QDX_MP((N) + 4, AUSSEN, BLATT, b->d - p_) \
+  QDX_MP((N) + 5, AUSSEN, BLATT, endlich(p_) ? b->d / p_ : Unbestimmt)
+        QDX_MPS(0, QDX_A_ADD, x)
+        QDX_MPS(6, QDX_A_ADD, k)
+        QDX_MPS(12, QDX_A_SUB, x)
+        QDX_MPS(18, QDX_A_SUB, k)
+        QDX_MPS(24, QDX_A_MUL, x)
+        QDX_MPS(30, QDX_A_MUL, k)
+        QDX_MPS(36, QDX_A_DIV, x)
+        QDX_MPS(42, QDX_A_DIV, k)
+#undef QDX_MPS
+#undef QDX_MP
+#undef QDX_A_ADD
+#undef QDX_A_SUB
+#undef QDX_A_MUL
+#undef QDX_A_DIV
+#undef QDX_T
+#undef QDX_DURCH
+      case FUNK_WURZEL:
+        // Not finite stays not finite; a negative radicand gives NaN, and the checked run
+        // reports it.
+        acc = acc < 0 ? Unbestimmt : Wurzel(acc);
+        break;
+      case FUNK_ABS:
+        // Not finite stays not finite, and no tolerance is larger than it.
+        acc = std::fabs(acc);
+        knick |= tol > acc;
+        break;
+      case ENDE:
+        if constexpr (Aufrufe) {
+          if (Fehler || !endlich(acc)) return Ausfuehren(p, x, k);
+          if (knick) Knick = true;
+        } else {
+          if (!endlich(acc)) return Ausfuehren(p, x, k);
+          Fehler = Sprung = Sgn_Null = false;
+          Knick = knick;
+        }
+        return acc;
+// Operations that call out (see Ohne_Aufruf); the compiler never sends them to the other run.
+#define QDX_AUFRUF \
+  if constexpr (!Aufrufe) return Ungeprueft<true>(p, x, k)
+      case POW: {
+        QDX_AUFRUF;
+        const long double l = *--sp;
+        acc = Verknuepfen('^', l, acc);
+        break;
+      }
+      case POW_C:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', acc, b->c);
+        break;
+      case RPOW_C:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', b->c, acc);
+        break;
+      case POW_X:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', acc, x);
+        break;
+      case POW_K:
+        QDX_AUFRUF;
+        acc = Verknuepfen('^', acc, k);
+        break;
+      case EPOW:
+        QDX_AUFRUF;
+        // The logarithm branch of the power rule with ln(c) computed once.
+        if (endlich(acc) && !Ganzzahlig(acc)) {
+          const long double v = std::exp(acc * b->d);
+          if (endlich(v)) {
+            acc = v;
+            break;
+          }
+        }
+        acc = Verknuepfen('^', b->c, acc);
+        break;
+      case FUNK_SIN:
+        QDX_AUFRUF;
+        acc = endlich(acc) ? Sinus(acc) : Unbestimmt;
+        break;
+      case FUNK_COS:
+        QDX_AUFRUF;
+        acc = endlich(acc) ? Kosinus(acc) : Unbestimmt;
+        break;
+      case FUNK_LN:
+        QDX_AUFRUF;
+        if (acc > 0) {
+          acc = std::log(acc);
+          break;
+        }
+        goto funk_allgemein;
+      case FUNK:
+      funk_allgemein : {
+        QDX_AUFRUF;
+        long double w = 0;
+        if (!Funktion_anwenden(b->schluessel, acc, tol, w)) return Ausfuehren(p, x, k);
+        acc = w;
+        break;
+      }
+#undef QDX_AUFRUF
+      default:
+        __builtin_unreachable();
     }
   }
 }
@@ -786,6 +1259,9 @@ std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
   }
   try {
     Uebersetzer(kanonisch, *p).Uebersetzen();
+    p->nur_rechnen = !p->nur_geprueft;
+    for (const Befehl& b : p->code)
+      if (!Ohne_Aufruf(b.op)) p->nur_rechnen = false;
   } catch (const Nicht_uebersetzbar&) {
     p->referenz = true;
     p->code.clear();
@@ -798,8 +1274,10 @@ std::shared_ptr<const Programm> Uebersetzen(const std::string& term) {
 TTerm::TTerm(const std::string& term) : p_(Uebersetzen(term)) {}
 
 long double TTerm::Lauf(const Programm* p, const long double& x, const long double& k) {
+  if (p->nur_rechnen) return Ungeprueft<false>(*p, x, k);  // the usual case first
   if (p->referenz) return Referenz_lesen(p->term, x, k);
-  return Ausfuehren(*p, x, k);
+  if (p->nur_geprueft) return Ausfuehren(*p, x, k);
+  return Ungeprueft<true>(*p, x, k);
 }
 
 long double TTerm::Auswerten(long double x, long double k, bool& ok) {

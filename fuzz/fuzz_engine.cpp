@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "engine/UFunktionsParser.h"
@@ -67,6 +68,17 @@ bool gleich(const Ergebnis& r, const Ergebnis& s) {
 }
 
 long double Zahl_aus(const std::uint8_t* d) {
+  // The top eight values of the size byte stand for the arguments at which a compiled run has
+  // to hand over to its checked run: not finite, signed zero, overflowing, beyond 2^62, tiny.
+  static const long double besondere[] = {std::numeric_limits<long double>::infinity(),
+                                          -std::numeric_limits<long double>::infinity(),
+                                          std::numeric_limits<long double>::quiet_NaN(),
+                                          -0.0L,
+                                          1E3000L,
+                                          -1E3000L,
+                                          4611686018427387904.5L,
+                                          0x1p-16440L};
+  if (d[8] >= 0xF8) return besondere[d[8] - 0xF8];
   std::int64_t m = 0;
   std::memcpy(&m, d, sizeof m);
   const int e = static_cast<std::int8_t>(d[8]) / 4;  // a wide but finite range of sizes

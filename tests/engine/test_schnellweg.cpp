@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
@@ -457,6 +459,137 @@ TEST_F(Schnellweg, SinusUndKosinusInAllenVierteln) {
     EXPECT_NEAR(cos_t.Wert(x, 0), kosinus[viertel], 1E-17L) << k;
     EXPECT_NEAR(Term_auswerten_Referenz("sin(x)", x, 0), sinus[viertel], 1E-17L) << k;
     EXPECT_NEAR(Term_auswerten_Referenz("cos(x)", x, 0), kosinus[viertel], 1E-17L) << k;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Schnellweg, UngeprueftUndGeprueftGleich) {
+  // Each step kind of the runs that skip the checks, at the values where the checks matter:
+  // the fault and its text come from the rules, the value from mathematics (1E100 on a fault),
+  // and the reader, the text and the object must agree in every bit and flag. The default view
+  // (-8 .. 8 over 640 pixels) gives the tolerance 0,00125.
+  constexpr long double inf = std::numeric_limits<long double>::infinity();
+  constexpr long double F = 1E100L;
+  struct Fall {
+    const char* term;
+    long double x, erwartet;
+    const char* fehler;  // "" = none
+    bool knick;
+  };
+  const Fall faelle[] = {
+      {"x^3", -0.0L, 0, "", false},  // 0 to a positive power is +0
+      {"x^5", -0.0L, 0, "", false},
+      {"x^2", -0.0L, 0, "", false},
+      {"x-(x^3)", -0.0L, -0.0L, "", false},  // -0 - (+0)
+      {"(x+1)^3", 1, 8, "", false},
+      {"2*-x", 3, -6, "", false},
+      {"(x+1)/(x-1)", 3, 2, "", false},
+      {"(x+1)/(x-1)", 1, F, "Division durch Null", false},
+      {"2/(x+1)", -1, F, "Division durch Null", false},
+      {"(x+1)/x", 0, F, "Division durch Null", false},
+      {"x*(1/x)", 0, F, "Division durch Null", false},
+      {"x/t", 1, 2, "", false},  // t = 0,5
+      {"1/x", inf, F, "Ergebnis nicht definiert", false},
+      {"x/(x+1)", inf, F, "Ergebnis nicht definiert", false},
+      {"2+x*(1/x)", inf, F, "Ergebnis nicht definiert", false},
+      {"x^3", 1E2000L, F, "Fehler beim Potenzieren", false},
+      {"x^5", 1E1000L, F, "Fehler beim Potenzieren", false},
+      {"x*x", 1E3000L, F, "Fehler bei der Multiplikation", false},
+      {"x+x", 1E4932L, F, "Fehler bei der Addition", false},
+      {"0-x-x", 1E4932L, F, "Fehler bei der Subtraktion", false},
+      {"1/(x-x)+x*x", 1E3000L, F, "Fehler bei der Multiplikation", false},  // the last fault
+      {"x*x+1/(x-x)", 1E3000L, F, "Division durch Null", false},
+      {"1/(x-2)+w(x-3)", 2, F, "Radikand kleiner als Null", false},
+      {"ln(x-2)+1/(x-2)", 2, F, "Division durch Null", false},
+      {"w(x)", -0.0L, -0.0L, "", false},
+      {"w(x)", -1, F, "Radikand kleiner als Null", false},
+      {"w(x)", inf, F, "Ergebnis nicht definiert", false},
+      {"abs(x)", 0.001L, 0.001L, "", true},
+      {"abs(x)", -0.01L, 0.01L, "", false},
+      {"abs(x)+1/(x-x)", 0.001L, F, "Division durch Null", true},
+      {"exp(x)", 0, 1, "", false},
+      {"exp(x)", -inf, F, "Ergebnis nicht definiert", false},
+      {"exp(x)", 4611686018427387904.5L, F, "Fehler beim Potenzieren", false},
+      {"exp(x)", -4611686018427387904.5L, 0, "", false},
+      {"exp(x)", 1E30L, F, "Fehler beim Potenzieren", false},
+      {"2^x", 10, 1024, "", false},
+      {"2^x", -1, 0.5L, "", false},
+      {"2^x", 0.5L, 1.414213562373095048801688724209698079L, "", false},
+      {"x^x", -2, 0.25L, "", false},
+      {"(0-8)^x", 2, 64, "", false},
+      {"sin(x)", inf, F, "Ergebnis nicht definiert", false},
+      {"cos(x)", -inf, F, "Ergebnis nicht definiert", false},
+      {"sin(x)", 0, 0, "", false},
+      {"ln(x)", 0, F, "ln(a<=0) nicht erlaubt", false},
+      {"ln(x)", 1, 0, "", false},
+      {"ln(x)", inf, F, "Ergebnis nicht definiert", false},
+      {"sqr(x)+1/(x-x)", 1E3000L, F, "a zu groß bei sqr", false},  // ends at once
+      {"floor(x)*2", 1E20L, F, "a zu groß bei floor", false},
+      {"floor(x)*2", 2.5L, 4, "", false},
+      {"x²+1", 2, 5, "", false},  // powers of a leaf with a constant, t = 0,5
+      {"x²-1", 3, 8, "", false},
+      {"2x²", 3, 18, "", false},
+      {"x²/2", 3, 4.5L, "", false},
+      {"1-x²", 3, -8, "", false},
+      {"1/x²", 2, 0.25L, "", false},
+      {"1/x²", 0, F, "Division durch Null", false},
+      {"x³/0", 1, F, "Division durch Null", false},
+      {"x³*(0-1)", -0.0L, -0.0L, "", false},  // (+0) * (-1)
+      {"t²+1", 7, 1.25L, "", false},
+      {"x^4+1", 1E1500L, F, "Fehler beim Potenzieren", false},
+      {"x-2x²", 3, -15, "", false},  // ... as the right operand of an operation
+      {"x*(x²-1)", 2, 6, "", false},
+      {"x/(x²+1)", 2, 0.4L, "", false},
+      {"x+t²/2", 1, 1.125L, "", false},
+      {"x-(1-t²)", 1, 0.25L, "", false},
+      {"x/(1/x²)", 2, 8, "", false},
+      {"x/(1/x²)", 0, F, "Division durch Null", false},
+      {"x/(x²-4)", 2, F, "Division durch Null", false},
+      {"(x+1)^(x²+1)", 1, 4, "", false},
+  };
+  for (const Fall& f : faelle) {
+    TTerm objekt(f.term);
+    ASSERT_TRUE(objekt.Uebersetzt()) << f.term;
+    for (const bool marken : {false, true}) {
+      const Beobachtung r = Beobachten(false, f.term, f.x, 0.5L, 5, marken);
+      const Beobachtung s = Beobachten(true, f.term, f.x, 0.5L, 5, marken);
+      const Beobachtung o = Auswerten(Weg::Objekt, &objekt, f.term, f.x, 0.5L, marken);
+      EXPECT_TRUE(gleich(r, s) && gleich(r, o))
+          << f.term << " x=" << static_cast<double>(f.x) << ": " << Bericht(r) << " / "
+          << Bericht(s) << " / " << Bericht(o);
+      EXPECT_EQ(o.wert, f.erwartet) << f.term << " x=" << static_cast<double>(f.x);
+      EXPECT_EQ(std::signbit(o.wert), std::signbit(f.erwartet)) << f.term;
+      EXPECT_EQ(o.fehler, *f.fehler != 0) << f.term;
+      EXPECT_EQ(o.text, *f.fehler ? f.fehler : "vorher") << f.term;
+      EXPECT_EQ(o.knick, f.knick) << f.term;
+    }
+  }
+}
+
+TEST_F(Schnellweg, KnickNachNeuerAnsichtUndZufallOhneAbkuerzung) {
+  // The kink tolerance follows the view between two evaluations of one object: 0,01 is no kink
+  // at 16 units over 640 pixels (tolerance 0,00125) but one at 400 units (0,03125).
+  TTerm betrag("abs(x)+x");
+  EXPECT_EQ(betrag.Wert(0.01L, 0), 0.02L);
+  EXPECT_FALSE(Knick);
+  KOS.xli = -200;
+  KOS.xre = 200;
+  EXPECT_EQ(betrag.Wert(0.01L, 0), 0.02L);
+  EXPECT_TRUE(Knick);
+  // A term that draws is never run twice: one evaluation takes exactly one draw, also when a
+  // fault follows it.
+  for (const char* term : {"random(6)+x", "random(6)+1/x"}) {
+    TTerm zufall(term);
+    Zufall_zuruecksetzen(1);
+    zufall.Wert(0, 0);
+    const std::uint32_t nach_objekt = Zufall_Saat();
+    Zufall_zuruecksetzen(1);
+    Term_auswerten_Referenz(term, 0, 0);
+    EXPECT_EQ(nach_objekt, Zufall_Saat()) << term;
+    EXPECT_NE(nach_objekt, 1u) << term;
   }
 }
 
