@@ -22,6 +22,13 @@ constexpr long kStuecke_hoechstens = 200000;
 constexpr int kTiefe_hoechstens = 60;
 // Polling the window for a cancel request costs something; short passes skip it.
 constexpr long kAbfrage_ab_Punkten = 6400;
+// The arc length refines up to this many chords. Its passes ask for Escape after every chord
+// while they are short and after every kBogen_Abfrage_alle chords beyond, and report progress
+// every kBogen_Fortschritt_alle chords, so the window answers at once even in a pass of 2^29.
+constexpr long kBogen_Sehnen_hoechstens = (1L << 30) - 1;
+constexpr long kBogen_jede_Sehne_bis = 1L << 16;
+constexpr long kBogen_Abfrage_alle = 256;
+constexpr long kBogen_Fortschritt_alle = 1L << 16;
 
 // One function value; false when it is undefined.
 bool Wert(TTerm& term, long double t, long double x, long double& y) {
@@ -29,10 +36,11 @@ bool Wert(TTerm& term, long double t, long double x, long double& y) {
   return !Fehler;
 }
 
-// Share of the doubling ladder from start_n to kPunkte_hoechstens that n has climbed.
-int Anteil(long n, long start_n) {
-  const double gesamt = std::log2(static_cast<double>(kPunkte_hoechstens) / start_n);
-  const double erreicht = std::log2(static_cast<double>(n) / start_n);
+// Share of the doubling ladder from start_n to hoechstens that n has climbed; teil is the part
+// of the pass with n points already done.
+int Anteil(long n, long start_n, long hoechstens = kPunkte_hoechstens, double teil = 0) {
+  const double gesamt = std::log2(static_cast<double>(hoechstens) / start_n);
+  const double erreicht = std::log2(static_cast<double>(n) / start_n) + teil;
   return gesamt > 0 ? static_cast<int>(100 * erreicht / gesamt) : 100;
 }
 
@@ -435,7 +443,7 @@ long double Bogenlaenge_berechnen(TTerm& term, long double t, long double a, lon
   TRechenlauf lauf("Bogenlänge wird berechnet ...");
   long double L_vorher = 0;
   for (long n = 1;; n *= 2) {
-    if (n > kPunkte_hoechstens) {
+    if (n > kBogen_Sehnen_hoechstens) {
       Dialog().Meldung("n = " + std::to_string(n) + " ist zu groß ! ");
       return 0;
     }
@@ -450,7 +458,10 @@ long double Bogenlaenge_berechnen(TTerm& term, long double t, long double a, lon
       const long double dy = y - y_alt;
       L += std::sqrt(dy * dy + h * h);
       y_alt = y;
-      if (k > 1 && k < n && lauf.Abbruch_bestaetigt("Wirklich abbrechen?")) return 0;
+      if (k % kBogen_Fortschritt_alle == 0)
+        lauf.Melden(Anteil(n, 1, kBogen_Sehnen_hoechstens, static_cast<double>(k) / n));
+      const bool fragen = n <= kBogen_jede_Sehne_bis || k % kBogen_Abfrage_alle == 0;
+      if (k > 1 && k < n && fragen && lauf.Abbruch_bestaetigt("Wirklich abbrechen?")) return 0;
     }
     if (!Endlich(L)) return 0;
     if (std::fabs(eps * L) >= std::fabs(L_vorher - L)) {
@@ -458,7 +469,7 @@ long double Bogenlaenge_berechnen(TTerm& term, long double t, long double a, lon
       return vorzeichen * L;
     }
     L_vorher = L;
-    lauf.Melden(Anteil(n, 1));
+    lauf.Melden(Anteil(n, 1, kBogen_Sehnen_hoechstens));
   }
 }
 

@@ -58,12 +58,18 @@ bool Polarpunkt(TTerm& rt, TTerm&, long double s, long double phi, long double& 
   return true;
 }
 
+// The n-th of anzahl values spread evenly from k1 to k2; computed from the ends, not
+// accumulated, so that the last value is k2 itself.
+long double Gleichmaessiger_Wert(const TParameterbereich& p, long anzahl, long n) {
+  return n == anzahl - 1 ? p.k2 : p.k1 + (p.k2 - p.k1) * n / (anzahl - 1);
+}
+
 // Every member starts with a move, so no line joins it to the previous one.
 bool Schar_zeichnen(TBild& bild, TTerm& a, TTerm& b, TPunktregel punkt, TFarbe farbe, int art,
                     const TParameterbereich& p, const TScharwerte& s) {
   Linienstil_setzen(bild, farbe, art);
   const int glieder = Scharglieder_Anzahl(s);
-  const long punkte = Parameterwerte_Anzahl(p);
+  const TParameterraster raster = Parameterraster(p);
   TRechenlauf fortschritt("Grafik wird gezeichnet ...", glieder);
   TStiftweg weg(bild);
   long double wert = s.t1;
@@ -71,7 +77,8 @@ bool Schar_zeichnen(TBild& bild, TTerm& a, TTerm& b, TPunktregel punkt, TFarbe f
     if (s.alle_t) bild.Stift.Farbe = Farbe_nach_Nummer(i);
     weg.Abheben();
     long double t = p.k1;
-    for (long n = 0; n < punkte; ++n) {
+    for (long n = 0; n < raster.anzahl; ++n) {
+      if (raster.gleichmaessig) t = Gleichmaessiger_Wert(p, raster.anzahl, n);
       long double x = 0, y = 0;
       if (punkt(a, b, wert, t, x, y)) {
         weg.Punkt(x, y);
@@ -89,17 +96,28 @@ bool Schar_zeichnen(TBild& bild, TTerm& a, TTerm& b, TPunktregel punkt, TFarbe f
 
 }  // namespace
 
-long Parameterwerte_Anzahl(const TParameterbereich& p) {
+TParameterraster Parameterraster(const TParameterbereich& p) {
   long double t = p.k1;
-  long n = 1;
-  while (n < kParameterpunkte_hoechstens) {
+  TParameterraster r;
+  // One value more than the cap is counted, so that a range just filling the cap stays exact.
+  while (r.anzahl <= kParameterpunkte_hoechstens) {
     const long double neu = t + p.dk;
     // Written so that a NaN bound or step ends the count as well.
-    if (!(neu > t) || !(neu <= p.k2 + 1e-10L)) break;
+    if (!(neu <= p.k2 + 1e-10L)) return r;
+    if (!(neu > t)) {
+      if (!(p.dk > 0)) return r;
+      break;  // a forward step lost beside t is finer than any raster
+    }
     t = neu;
-    ++n;
+    ++r.anzahl;
   }
-  return n;
+  r.anzahl = kParameterpunkte_hoechstens;
+  r.gleichmaessig = std::isfinite(p.k2 - p.k1);
+  return r;
+}
+
+long Parameterwerte_Anzahl(const TParameterbereich& p) {
+  return Parameterraster(p).anzahl;
 }
 
 bool Parameterkurve_zeichnen(TBild& bild, const std::string& x_term, const std::string& y_term,

@@ -20,10 +20,17 @@ struct TParameterbereich {
 // every redraw, and points far closer than a pixel add nothing to the picture.
 constexpr long kParameterpunkte_hoechstens = 100000;
 
-// Number of parameter values of one member: k1 is always drawn; then every accumulated value up
-// to k2 + 1e-10, so that a range such as 0 to 2pi closes although the sum of the steps may miss
-// 2pi by a rounding error. A step that does not advance gives k1 alone; at most
-// kParameterpunkte_hoechstens.
+// The parameter values of one member: k1 is always drawn; then every accumulated value up to
+// k2 + 1e-10, so that a range such as 0 to 2pi closes although the sum of the steps may miss 2pi
+// by a rounding error. A step that does not advance gives k1 alone. A step so fine that the
+// range would need more than kParameterpunkte_hoechstens values gives that many instead, spread
+// evenly from k1 to k2 (gleichmaessig), so the whole curve is still drawn.
+struct TParameterraster {
+  long anzahl = 1;
+  bool gleichmaessig = false;
+};
+TParameterraster Parameterraster(const TParameterbereich& p);
+// The number of values of that raster.
 long Parameterwerte_Anzahl(const TParameterbereich& p);
 
 // The captions the axes get when they are captioned automatically.

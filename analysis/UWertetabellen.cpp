@@ -1,5 +1,6 @@
 #include "analysis/UWertetabellen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/UMatheTools.h"
@@ -129,11 +130,11 @@ int Kurventabelle_schreiben(Tabelle& tab, const TKurvenvorgabe& v) {
   return zeile - 1;
 }
 
-void Folgentabelle_schreiben(Tabelle& tab, bool rekursiv, const TZellformat& format) {
+void Folgentabelle_schreiben(Tabelle& tab, bool rekursiv, const TZellformat& format, int zeilen) {
   Tabelle_leeren(tab);
   tab.Zelle_setzen(1, 0, "  n ");
   tab.Zelle_setzen(2, 0, rekursiv ? "     x(n) " : "     a(n) ");
-  for (int i = 0; i < Punkteliste_Groesse; ++i) {
+  for (int i = 0; i < std::min(zeilen, Punkteliste_Groesse); ++i) {
     tab.Zelle_setzen(1, i + 1, Gleitkomma_Text(Punkteliste[i].x));
     tab.Zelle_setzen(2, i + 1, Zahl(format, Punkteliste[i].y));
   }

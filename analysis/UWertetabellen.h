@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "kos/U_KOS.h"
+
 class Tabelle;
 class TBild;
 struct TPunkt;
@@ -49,8 +51,10 @@ struct TKurvenvorgabe {
 inline constexpr int kKurvenzeilen_max = 1500;
 int Kurventabelle_schreiben(Tabelle& tab, const TKurvenvorgabe& v);
 
-// Rows 1 to 1500 from the point list as the sequence left it.
-void Folgentabelle_schreiben(Tabelle& tab, bool rekursiv, const TZellformat& format);
+// Rows 1 to zeilen (at most 1500) from the point list as the sequence left it; a broken
+// recursion ends the table at its last computed member.
+void Folgentabelle_schreiben(Tabelle& tab, bool rekursiv, const TZellformat& format,
+                             int zeilen = Punkteliste_Groesse);
 
 inline constexpr int kGrenzwertzeilen = 10;
 void Grenzwerttabelle_schreiben(Tabelle& tab, const std::string& term, long double t, long double a,

@@ -38,8 +38,9 @@ void Anwendung_sicherstellen() {
 
 std::string klein(const std::string& s) {
   std::string r = s;
+  // ASCII only: font names are compared the same way under every locale.
   for (char& c : r)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return r;
 }
 

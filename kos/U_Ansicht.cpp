@@ -1,10 +1,9 @@
 #include "kos/U_Ansicht.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "engine/KOS.h"
+#include "engine/UZeichenzahl.h"
 
 int Zoomstufe_x = 0, Zoomstufe_y = 0;
 int Zoomgrenze = 32;
@@ -182,18 +181,10 @@ std::string Gleitkomma_Text(long double x) {
   if (std::isnan(x)) return "NAN";
   if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
   if (x == 0) return "0";
-  char puffer[64];
-  std::snprintf(puffer, sizeof puffer, "%.14Le", x);
-  // puffer: [-]d.ddddddddddddddde[+-]XX
-  std::string s(puffer);
-  const bool negativ = s[0] == '-';
-  if (negativ) s.erase(0, 1);
-  const auto epos = s.find('e');
-  std::string ziffern = s.substr(0, 1) + s.substr(2, epos - 2);
-  const int exponent = std::atoi(s.c_str() + epos + 1);
-  while (ziffern.size() > 1 && ziffern.back() == '0')
-    ziffern.pop_back();
-  std::string r = negativ ? "-" : "";
+  const TZiffernfolge z = Ziffern_zerlegen(x, 15);
+  const std::string& ziffern = z.ziffern;
+  const int exponent = z.exponent;
+  std::string r = z.negativ ? "-" : "";
   if (exponent >= -5 && exponent < 15) {
     if (exponent < 0) {
       r += "0," + std::string(static_cast<size_t>(-exponent - 1), '0') + ziffern;
@@ -222,10 +213,5 @@ bool Gleitkomma_lesen(const std::string& text, long double& x) {
     t.erase(0, 1);
   while (!t.empty() && t.back() == ' ')
     t.pop_back();
-  if (t.empty()) return false;
-  char* ende = nullptr;
-  const long double w = std::strtold(t.c_str(), &ende);
-  if (ende == nullptr || *ende != '\0' || !std::isfinite(w)) return false;
-  x = w;
-  return true;
+  return Zeichen_zu_Zahl(t, x);
 }

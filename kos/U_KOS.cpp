@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
 #include "engine/UMatheBasisOp.h"
+#include "engine/UZeichenzahl.h"
 
 // ---- style state -----------------------------------------------------------------------------
 
@@ -414,17 +414,10 @@ void Raster_zeichnen(TBild& bild, int breite, long double dx, long double dy) {
 int Allgemeine_Textlaenge(long double x) {
   if (x == 0) return 1;
   if (!std::isfinite(x)) return 3;
-  char puffer[64];
-  std::snprintf(puffer, sizeof puffer, "%.14Le", x);
-  const std::string s = puffer;
-  const bool negativ = s[0] == '-';
-  const auto epos = s.find('e');
-  std::string ziffern;
-  for (std::size_t k = 0; k < epos; ++k)
-    if (s[k] >= '0' && s[k] <= '9') ziffern += s[k];
-  while (ziffern.size() > 1 && ziffern.back() == '0')
-    ziffern.pop_back();
-  const int e = std::atoi(s.c_str() + epos + 1);
+  const TZiffernfolge z = Ziffern_zerlegen(x, 15);
+  const bool negativ = z.negativ;
+  const std::string& ziffern = z.ziffern;
+  const int e = z.exponent;
   const int k = static_cast<int>(ziffern.size());
   const int vz = negativ ? 1 : 0;
   if (e < -4 || e >= 15) {
@@ -462,9 +455,7 @@ void Achsenzahl_schreiben(TBild& bild, bool ist_x, int i, long double v, int C, 
   if (i % 2 == 0) return;
   int e = 0;
   const long double m = Mantisse_Exponent(v, e);
-  char puffer[64];
-  std::snprintf(puffer, sizeof puffer, "%.1Lf", m);
-  std::string M = puffer;
+  std::string M = Festkomma_Zeichen(m, 1);
   std::replace(M.begin(), M.end(), '.', ',');
   const std::string N = std::to_string(e);
   const std::string P = M + "*10" + N;

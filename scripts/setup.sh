@@ -3,7 +3,8 @@
 set -euo pipefail
 pakete=(build-essential cmake ninja-build clang libclang-rt-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
         libgtest-dev libbenchmark-dev libmuparser-dev fonts-liberation2 xvfb xauth clang-format
-        locales)
+        locales qt6-translations-l10n python3-pyatspi at-spi2-core dbus poppler-utils
+        desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin librsvg2-bin)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")

@@ -127,6 +127,10 @@ ctest_lauf test build
 # not change with it.
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest_lauf test build -R '^(gui_tests|workbench_tests)\.'
 
+# The real program read and driven through the accessibility bus, as a screen reader does.
+stufe "Accessibility (AT-SPI client on the real window)"
+bash scripts/barrierefreiheit.sh build/quadrix || maengel+=("accessibility script")
+
 stufe "Build and test (preset sanitizer: AddressSanitizer + UndefinedBehaviorSanitizer, build-asan/)"
 cmake --preset sanitizer "${launcher[@]}"
 cmake --build --preset sanitizer -j "$jobs"
@@ -148,3 +152,7 @@ if [ -f fuzz/fuzz_engine.cpp ]; then
     -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix=build-fuzz/blatt- \
     build-fuzz/corpus_arbeitsblatt || maengel+=("fuzzing (Arbeitsblatt)")
 fi
+
+# ---- installation and Debian package (scripts/paket_pruefen.sh) --------------------------------
+stufe "Install files and Debian package (build/)"
+bash scripts/paket_pruefen.sh build || maengel+=("install files and Debian package")

@@ -440,12 +440,10 @@ TModellanpassung Modell_anpassen(const std::vector<TPunkt>& p, int n, int modell
 
 std::string Koeffizient_Text(long double x, const TZahlformat& f) {
   const int N = f.Nachkommastellen;
-  std::string t = std::abs(x) < std::pow(10.0L, static_cast<long double>(-N))
-                      ? Zahl_zu_Text(false, 20, 17, x)
-                      : Zahl_zu_Text(f.Fixkomma, f.Gesamtstellen, N, x);
-  // Fixed-point texts are padded to their width; inside a term the blanks do not belong.
-  t.erase(0, t.find_first_not_of(' '));
-  return t;
+  // Fixed-point texts keep the blanks that pad them to their width, as the message shows them.
+  return std::abs(x) < std::pow(10.0L, static_cast<long double>(-N))
+             ? Zahl_zu_Text(false, 20, 17, x)
+             : Zahl_zu_Text(f.Fixkomma, f.Gesamtstellen, N, x);
 }
 
 std::string Modellterm(int modell, const TModellanpassung& e, const TZahlformat& f) {

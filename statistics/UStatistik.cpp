@@ -18,12 +18,22 @@ std::string Zeilenmeldung(const char* anfang, int zeile) {
   return std::string(anfang) + std::to_string(zeile) + " !";
 }
 
-// A cell after the last number of a column that is not empty means the list was cut short by a
-// typing error, not ended.
-bool Nach_Liste_belegt(const Tabelle& t, int spalte, int anzahl) {
-  if (anzahl >= Letzte_Zeile) return false;
-  const std::string& zelle = t.Zelle(spalte, anzahl + 1);
-  return zelle.find_first_not_of(' ') != std::string::npos;
+bool Belegt(const Tabelle& t, int spalte, int zeile) {
+  return zeile <= Letzte_Zeile &&
+         t.Zelle(spalte, zeile).find_first_not_of(' ') != std::string::npos;
+}
+
+// A list of numbers ends at its first cell that holds no number, such as a sum written below
+// it. Only when more numbers follow further down was the list cut short by a typing error.
+bool Liste_unterbrochen(const Tabelle& t, int spalte, int anzahl) {
+  if (!Belegt(t, spalte, anzahl + 1)) return false;
+  for (int r = anzahl + 2; r <= Letzte_Zeile; ++r) {
+    long double w = 0;
+    int fehlerposition = 0;
+    const std::string& zelle = t.Zelle(spalte, r);
+    if (!zelle.empty() && Zahl_einlesen(zelle, w, fehlerposition)) return true;
+  }
+  return false;
 }
 
 bool Klasse_lesen(const std::string& text, TPunkt& klasse) {
@@ -83,11 +93,11 @@ std::string Stichprobe_einlesen(const Tabelle& t, bool histogramm, TStichprobe& 
   int k1 = 0, k2 = 0;
   s.Werte = Spalte_einlesen(t, kWertespalte, k1);
   s.Haeufigkeiten = Spalte_einlesen(t, kHaeufigkeitsspalte, k2);
-  if (Nach_Liste_belegt(t, kHaeufigkeitsspalte, k2))
+  if (Liste_unterbrochen(t, kHaeufigkeitsspalte, k2))
     return Zeilenmeldung("Spalte2: keine Zahl in Zeile ", k2 + 1);
   s.Textmodus = k1 == 0;
   if (!s.Textmodus) {
-    if (Nach_Liste_belegt(t, kWertespalte, k1))
+    if (Liste_unterbrochen(t, kWertespalte, k1))
       return Zeilenmeldung("Spalte1: keine Zahl in Zeile ", k1 + 1);
     if (histogramm) return "Ein Histogramm braucht Klassen a;b in Spalte1 !";
     if (k2 == 0) s.Haeufigkeiten.assign(k1, 1);
@@ -98,7 +108,7 @@ std::string Stichprobe_einlesen(const Tabelle& t, bool histogramm, TStichprobe& 
   }
   if (k2 == 0) return "Keine Daten !";
   // Names or classes without a frequency would be dropped without a word.
-  if (Nach_Liste_belegt(t, kWertespalte, k2)) return "Listen unterschiedlich lang !";
+  if (Belegt(t, kWertespalte, k2 + 1)) return "Listen unterschiedlich lang !";
   if (histogramm) return Klassen_einlesen(t, k2, s);
   for (int i = 1; i <= k2; ++i) {
     s.Werte.push_back(i);

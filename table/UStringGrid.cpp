@@ -5,10 +5,9 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "engine/UMatheBasisOp.h"
+#include "engine/UZeichenzahl.h"
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
 
@@ -181,14 +180,9 @@ std::string Zahl_als_Zelltext(long double x) {
   if (std::isnan(x)) return "NAN";
   if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
   if (x == 0) return "0";
-  char puffer[64];
-  std::snprintf(puffer, sizeof puffer, "%.14Le", std::fabs(x));  // d.dddddddddddddde+XX
-  const std::string s(puffer);
-  const std::size_t e_pos = s.find('e');
-  const int e = std::atoi(s.c_str() + e_pos + 1);
-  std::string ziffern = s.substr(0, 1) + s.substr(2, e_pos - 2);
-  while (ziffern.size() > 1 && ziffern.back() == '0')
-    ziffern.pop_back();
+  const TZiffernfolge z = Ziffern_zerlegen(x, 15);
+  const std::string& ziffern = z.ziffern;
+  const int e = z.exponent;
 
   std::string text;
   if (std::fabs(x) < 1E-5L || e >= 15) {

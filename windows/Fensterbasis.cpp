@@ -9,9 +9,16 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <tuple>
+#include <vector>
 
 #include "kos/UGrafik.h"
 #include "windows/Bildflaeche.h"
@@ -58,7 +65,42 @@ std::string Zeichen_der_Taste(const QKeyEvent* ke) {
   return z;
 }
 
+// A caption that is a word (letters, blanks and hyphens, at least one run of four letters, no
+// abbreviating point) names its control; glyphs, formulas and short abbreviations do not.
+bool Beschriftung_spricht(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.endsWith(QLatin1Char('.'))) return false;
+  int lauf = 0, laengster = 0;
+  for (const QChar c : t) {
+    if (c.isLetter()) {
+      laengster = std::max(laengster, ++lauf);
+    } else if (c == QLatin1Char(' ') || c == QLatin1Char('-')) {
+      lauf = 0;
+    } else {
+      return false;
+    }
+  }
+  return laengster >= 4;
+}
+
+// Room the window manager's frame and title bar take around the client area.
+constexpr QSize kRahmen(16, 40);
+
 }  // namespace
+
+TSprechtext Sprechtext(const TSteuerelement& e) {
+  const QString text = Q(e.text).trimmed();
+  const QString hinweis = Q(e.hinweis).trimmed();
+  TSprechtext s;
+  if (*e.sprechname)
+    s.name = Q(e.sprechname);
+  else if (Beschriftung_spricht(text) || hinweis.isEmpty())
+    s.name = text;
+  else
+    s.name = hinweis;
+  s.beschreibung = hinweis.isEmpty() ? s.name : hinweis;
+  return s;
+}
 
 TFensterbasis::TFensterbasis(QWidget* eltern, Qt::WindowFlags flags) : QWidget(eltern, flags) {}
 
@@ -67,11 +109,88 @@ TFensterbasis::~TFensterbasis() {
   filter_.clear();
 }
 
+void TFensterbasis::Feste_Groesse(int breite, int hoehe) {
+  layoutgroesse_ = QSize(breite, hoehe);
+  if (!rollbereich_) {
+    rollbereich_ = new QScrollArea(this);
+    rollbereich_->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich_->setFrameShape(QFrame::NoFrame);
+    rollbereich_->setFocusPolicy(Qt::NoFocus);
+    rollbereich_->setWidgetResizable(false);
+    inhalt_ = new QWidget;
+    inhalt_->setObjectName(QStringLiteral("Inhalt"));
+    rollbereich_->setWidget(inhalt_);
+  }
+  inhalt_->setFixedSize(layoutgroesse_);
+  QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+  Bildschirm_anpassen(bildschirm ? bildschirm->availableGeometry().size()
+                                 : layoutgroesse_ + kRahmen);
+}
+
+void TFensterbasis::Bildschirm_anpassen(const QSize& frei) {
+  if (!rollbereich_) return;
+  const QSize platz = (frei - kRahmen).expandedTo(QSize(200, 150));
+  const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rollbereich_);
+  bool quer = layoutgroesse_.width() > platz.width();
+  bool hoch = layoutgroesse_.height() > platz.height();
+  // One scroll bar takes room that may make the other one necessary.
+  if (quer && !hoch) hoch = layoutgroesse_.height() + leiste > platz.height();
+  if (hoch && !quer) quer = layoutgroesse_.width() + leiste > platz.width();
+  const QSize fenster(std::min(platz.width(), layoutgroesse_.width() + (hoch ? leiste : 0)),
+                      std::min(platz.height(), layoutgroesse_.height() + (quer ? leiste : 0)));
+  setFixedSize(fenster);
+  const QSize vorher = rollbereich_->size();
+  rollbereich_->setGeometry(QRect(QPoint(0, 0), fenster));
+  // A hidden window gets its resize events only when shown; the scroll area lays out its
+  // viewport and scroll bars now, so every control has its place before the window appears.
+  QResizeEvent groesse(fenster, vorher);
+  QCoreApplication::sendEvent(rollbereich_, &groesse);
+}
+
 void TFensterbasis::Fenster_aufbauen(std::span<const TSteuerelement> tabelle,
                                      std::span<const TGemeinsamerHandler> gemeinsam) {
   for (const TSteuerelement& e : tabelle)
     Element_erzeugen(e);
   Ereignisse_verbinden(gemeinsam);
+  Tabulatorfolge_setzen(tabelle);
+}
+
+// Tab goes through the groups as they are read, left to right and top to bottom; inside a
+// group the table's order holds, and buttons a window adds to a group (options) follow it.
+void TFensterbasis::Tabulatorfolge_setzen(std::span<const TSteuerelement> tabelle) {
+  struct Platz {
+    int zeile, spalte;
+    QWidget* w;
+  };
+  auto aeusserste_Gruppe = [&](const TSteuerelement& e) {
+    const TSteuerelement* oben = &e;
+    while (*oben->eltern) {
+      auto g = std::find_if(tabelle.begin(), tabelle.end(), [&](const TSteuerelement& k) {
+        return qstrcmp(k.name, oben->eltern) == 0;
+      });
+      if (g == tabelle.end()) break;
+      oben = &*g;
+    }
+    return oben;
+  };
+  std::vector<Platz> folge;
+  for (const TSteuerelement& e : tabelle) {
+    QWidget* w = Element(e.name);
+    if (!w) continue;
+    const TSteuerelement* g = aeusserste_Gruppe(e);
+    if (w->focusPolicy() != Qt::NoFocus) folge.push_back({g->y, g->x, w});
+    if (e.art != Elementart::Gruppe) continue;
+    for (QWidget* k : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (k->focusPolicy() != Qt::NoFocus && !elemente_.contains(k->objectName()))
+        folge.push_back({g->y, g->x, k});
+  }
+  std::stable_sort(folge.begin(), folge.end(), [](const Platz& a, const Platz& b) {
+    return std::tie(a.zeile, a.spalte) < std::tie(b.zeile, b.spalte);
+  });
+  for (std::size_t i = 1; i < folge.size(); ++i)
+    QWidget::setTabOrder(folge[i - 1].w, folge[i].w);
+  // The chain is a ring; the window starts it at its first control.
+  if (!folge.empty()) folge.front().w->setFocus(Qt::OtherFocusReason);
 }
 
 QAbstractButton* TFensterbasis::Knopf(const char* name) const {
@@ -144,7 +263,10 @@ void TFensterbasis::Freigabe_zeigen(const char* name, bool an) {
 
 void TFensterbasis::Hinweis_zeigen(const char* name, const std::string& text) {
   if (!Vorhanden(name)) return;
-  if (QWidget* w = Element(name)) w->setToolTip(QString::fromStdString(text));
+  if (QWidget* w = Element(name)) {
+    w->setToolTip(QString::fromStdString(text));
+    w->setAccessibleDescription(QString::fromStdString(text));
+  }
 }
 
 void TFensterbasis::Farbe_zeigen(const char* name, TFarbe farbe) {
@@ -199,7 +321,8 @@ void TFensterbasis::Beschaeftigt(bool an) {
 // ---- building --------------------------------------------------------------------------------
 
 void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
-  QWidget* eltern = *e.eltern ? elemente_.value(Q(e.eltern), this) : this;
+  QWidget* fenster = inhalt_ ? inhalt_ : this;
+  QWidget* eltern = *e.eltern ? elemente_.value(Q(e.eltern), fenster) : fenster;
   QWidget* w = nullptr;
   switch (e.art) {
     case Elementart::Gruppe: {
@@ -249,8 +372,9 @@ void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
     case Elementart::Knopf: {
       auto* k = new QToolButton(eltern);
       k->setText(Q(e.text));
-      // Speed buttons take no focus, so the table keeps its selection while they act on it.
-      k->setFocusPolicy(Qt::NoFocus);
+      // A click takes no focus, so the table keeps its selection while they act on it; Tab
+      // still reaches them for the keyboard.
+      k->setFocusPolicy(Qt::TabFocus);
       k->setAutoRaise(false);
       if (e.gruppe > 0) {
         k->setCheckable(true);
@@ -264,6 +388,7 @@ void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
       p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
       p->setAutoFillBackground(true);
       p->setCursor(Qt::PointingHandCursor);
+      p->setFocusPolicy(Qt::TabFocus);
       w = p;
       break;
     }
@@ -282,7 +407,7 @@ void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
     case Elementart::Schieber: {
       auto* s = new QScrollBar(Qt::Horizontal, eltern);
       s->setRange(0, 100);
-      s->setFocusPolicy(Qt::NoFocus);
+      s->setFocusPolicy(Qt::TabFocus);
       w = s;
       break;
     }
@@ -290,6 +415,11 @@ void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
   w->setObjectName(Q(e.name));
   w->setGeometry(e.x, e.y, e.b, e.h);
   if (*e.hinweis) w->setToolTip(Q(e.hinweis));
+  if (e.art != Elementart::Beschriftung) {
+    const TSprechtext sprech = Sprechtext(e);
+    w->setAccessibleName(sprech.name);
+    w->setAccessibleDescription(sprech.beschreibung);
+  }
   elemente_.insert(Q(e.name), w);
 
   if (e.merkmale & Merkmal_gruen) Knopf_hervorheben(w, QColor(0, 128, 0));
@@ -415,11 +545,17 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
       break;
     case QEvent::KeyPress: {
       auto* ke = static_cast<QKeyEvent*>(ereignis);
+      // Controls that answer a click (colour panels) answer Space and Enter the same way.
+      if (f.Click >= 0 && (ke->key() == Qt::Key_Space || ke->key() == Qt::Key_Return ||
+                           ke->key() == Qt::Key_Enter)) {
+        aufrufen(f.Click);
+        return true;
+      }
       if (f.KeyDown >= 0) {
         metaObject()->method(f.KeyDown).invoke(this, Qt::DirectConnection, Q_ARG(int, ke->key()));
         if (ke->key() == Qt::Key_Up || ke->key() == Qt::Key_Down) return true;
       }
-      if (f.art != Feldart::keine && Taste_filtern_in(objekt, ke, f.art)) return true;
+      if (f.art != Feldart::keine && Taste_filtern_in(objekt, ke, f)) return true;
       break;
     }
     default:
@@ -428,13 +564,21 @@ bool TFensterbasis::eventFilter(QObject* objekt, QEvent* ereignis) {
   return QWidget::eventFilter(objekt, ereignis);
 }
 
-bool TFensterbasis::Taste_filtern_in(QObject* objekt, QKeyEvent* ke, Feldart art) {
+bool TFensterbasis::Taste_filtern_in(QObject* objekt, QKeyEvent* ke, const Filterhandler& f) {
   auto* feld = qobject_cast<QLineEdit*>(objekt);
   if (!feld) return false;
   const std::string zeichen = Zeichen_der_Taste(ke);
   // Keys without a character (arrows, Delete, Home ...) are the field's own business.
   if (zeichen.empty()) return false;
-  const Tastenwirkung t = Taste_filtern(art, zeichen);
+  const Tastenwirkung t = Taste_filtern(f.art, zeichen);
+  // Enter in a term field plots, so keyboard users see the term they typed.
+  if (t.weiter && f.art == Feldart::Term) {
+    // The field's check as on leaving it; a refused term keeps the field and is not plotted.
+    fokus_zurueck_.clear();
+    if (f.Exit >= 0) metaObject()->method(f.Exit).invoke(this, Qt::DirectConnection);
+    if (fokus_zurueck_ != feld->objectName().toStdString()) Termfeld_bestaetigt();
+    return true;
+  }
   if (t.weiter) {
     focusNextChild();
     return true;

@@ -16,6 +16,7 @@
 #include "workbench/Werkbank.h"
 
 class QAbstractButton;
+class QScrollArea;
 
 enum class Elementart {
   Gruppe,        // group box
@@ -53,12 +54,27 @@ struct TSteuerelement {
   Feldart feld;           // key filter of an edit field
   int gruppe;             // speed buttons of the same group > 0 stay pressed one at a time
   int merkmale = Merkmal_keins;
+  // What a screen reader says for the control where neither its caption nor its hint does;
+  // "" = the caption when it is a word, otherwise the hint.
+  const char* sprechname = "";
 };
 
 constexpr TSteuerelement Mit(TSteuerelement e, int merkmale) {
   e.merkmale |= merkmale;
   return e;
 }
+
+constexpr TSteuerelement Gesprochen(TSteuerelement e, const char* name) {
+  e.sprechname = name;
+  return e;
+}
+
+// The accessible name and description of a control: its caption when that is a word of four or
+// more letters, else its hint; the description is the hint.
+struct TSprechtext {
+  QString name, beschreibung;
+};
+TSprechtext Sprechtext(const TSteuerelement& e);
 
 // A handler that serves several controls under a name of its own.
 struct TGemeinsamerHandler {
@@ -106,15 +122,29 @@ class TFensterbasis : public QWidget, public Anzeige {
   TBild* Bild(const char* name) override;
   void Beschaeftigt(bool an) override;
 
+  // The widget that carries the controls, inside a scroll area filling the window.
+  QWidget* Inhalt() const { return inhalt_; }
+  QScrollArea* Rollbereich() const { return rollbereich_; }
+  // Sizes the window for a screen whose free area is `frei`: exactly the layout's size where it
+  // fits with its frame, otherwise as large as the free area with scroll bars around the
+  // controls.
+  void Bildschirm_anpassen(const QSize& frei);
+
   // Name of the field that last got the focus back after a refused input (for tests).
   std::string fokus_zurueck_;
 
  protected:
+  // The client size the control table is laid out for; the window fits it to the screen.
+  void Feste_Groesse(int breite, int hoehe);
   // Builds the controls of the table and connects their events to the handlers by name.
   void Fenster_aufbauen(std::span<const TSteuerelement> tabelle,
                         std::span<const TGemeinsamerHandler> gemeinsam = {});
+  // Tab through the controls in reading order of their groups (again after adding options).
+  void Tabulatorfolge_setzen(std::span<const TSteuerelement> tabelle);
   // An edit field's text changed, by the user or the program.
   virtual void Feldtext_geaendert(const QString& name, const QString& text) {}
+  // Enter in a term field whose term passed its check; a window without a picture moves on.
+  virtual void Termfeld_bestaetigt() { focusNextChild(); }
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
@@ -122,13 +152,16 @@ class TFensterbasis : public QWidget, public Anzeige {
   void Ereignisse_verbinden(std::span<const TGemeinsamerHandler> gemeinsam);
   int Handler_suchen(const QByteArray& name) const;
   bool Vorhanden(const char* name) const;
-  bool Taste_filtern_in(QObject* objekt, QKeyEvent* ke, Feldart art);
 
   QHash<QString, QWidget*> elemente_;
+  QScrollArea* rollbereich_ = nullptr;
+  QWidget* inhalt_ = nullptr;
+  QSize layoutgroesse_;
   // Handlers found by name for the events that arrive through the event filter.
   struct Filterhandler {
     int Exit = -1, DblClick = -1, KeyDown = -1, Click = -1, MouseDown = -1, MouseMove = -1;
     Feldart art = Feldart::keine;
   };
   QHash<QObject*, Filterhandler> filter_;
+  bool Taste_filtern_in(QObject* objekt, QKeyEvent* ke, const Filterhandler& f);
 };

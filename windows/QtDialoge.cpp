@@ -7,18 +7,22 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include "kos/UGrafik.h"
@@ -72,6 +76,20 @@ class Tastendialog final : public QDialog {
 
 }  // namespace
 
+bool Qt_Uebersetzung_laden() {
+  static QTranslator* uebersetzung = nullptr;
+  if (uebersetzung) return true;
+  auto* t = new QTranslator(QCoreApplication::instance());
+  if (!t->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete t;
+    return false;
+  }
+  QCoreApplication::installTranslator(t);
+  uebersetzung = t;
+  return true;
+}
+
 std::string Zeilen_vereinheitlichen(const std::string& text) {
   std::string r;
   r.reserve(text.size());
@@ -88,6 +106,26 @@ std::string Zeilen_vereinheitlichen(const std::string& text) {
   return r;
 }
 
+namespace {
+
+// With Qt's German texts the chooser looks for the start style under its German name ("Fett"),
+// which is none of the font's own style names, and falls back to another style (italic). The
+// font's own style name avoids that.
+QFont Mit_Stilname(const QFont& f) {
+  QFont r = f;
+  const QString familie = f.family();
+  for (const QString& stil : QFontDatabase::styles(familie)) {
+    if (QFontDatabase::bold(familie, stil) == f.bold() &&
+        QFontDatabase::italic(familie, stil) == f.italic()) {
+      r.setStyleName(stil);
+      break;
+    }
+  }
+  return r;
+}
+
+}  // namespace
+
 Schriftdialog::Schriftdialog(const TSchrift& start, QWidget* eltern)
     : QDialog(eltern), start_(start), farbe_(start.Farbe) {
   setWindowTitle(QStringLiteral("Schriftart"));
@@ -101,7 +139,7 @@ QFontDialog* Schriftdialog::Auswahl_anlegen() {
   auswahl_ = new QFontDialog(this);
   auswahl_->setWindowFlags(Qt::Widget);
   auswahl_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-  auswahl_->setCurrentFont(Qt_Font(start_));
+  auswahl_->setCurrentFont(Mit_Stilname(Qt_Font(start_)));
   // Escape inside the embedded chooser would otherwise hide only the chooser.
   connect(auswahl_, &QDialog::accepted, this, &QDialog::accept);
   connect(auswahl_, &QDialog::rejected, this, &QDialog::reject);

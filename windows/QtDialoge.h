@@ -14,6 +14,11 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 
+// Qt's own German texts for its standard dialogs and edit-field menus (qtbase_de from the Qt
+// translations folder), whatever the system language. A missing file leaves them English;
+// false then.
+bool Qt_Uebersetzung_laden();
+
 // The system writes line breaks as "\r\n", "\n\r" or a lone "\r"; Qt breaks lines only at "\n".
 std::string Zeilen_vereinheitlichen(const std::string& text);
 

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 #include <algorithm>
 
 #include "windows/Tabellenmodell.h"
@@ -284,6 +285,16 @@ void StringGridView::selectionChanged(const QItemSelection& neu, const QItemSele
 }
 
 void StringGridView::keyPressEvent(QKeyEvent* ereignis) {
+  // Tab moves between cells; Ctrl+Tab and Ctrl+Shift+Tab leave the table for the keyboard.
+  if ((ereignis->key() == Qt::Key_Tab || ereignis->key() == Qt::Key_Backtab) &&
+      (ereignis->modifiers() & Qt::ControlModifier)) {
+    const bool zurueck =
+        ereignis->key() == Qt::Key_Backtab || (ereignis->modifiers() & Qt::ShiftModifier);
+    // The widget's own step through the window, not the view's step to the next cell.
+    QWidget::focusNextPrevChild(!zurueck);
+    ereignis->accept();
+    return;
+  }
   int taste = 0;
   if (ereignis->modifiers() == Qt::NoModifier || ereignis->modifiers() == Qt::KeypadModifier) {
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) taste = Taste_Enter;
@@ -376,6 +387,8 @@ void StringGridView::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
   if (!alt || !neu) return;
   const bool war_hier = alt == this || isAncestorOf(alt);
   const bool ist_hier = neu == this || isAncestorOf(neu);
-  // Only another control of the same window counts; a dialog in front keeps the selection.
+  // Only another control of the same window counts; a dialog in front keeps the selection, and
+  // so does a speed button reached with Tab, which acts on it like a click.
+  if (qobject_cast<QToolButton*>(neu)) return;
   if (war_hier && !ist_hier && neu->window() == window()) Markierung_aufheben(tabelle());
 }

@@ -26,7 +26,7 @@ TForm1::TForm1() {
   // A tool-window frame: title and close button only; the window stays a normal top level.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(1314, 712);
+  Feste_Groesse(1314, 712);
   QFont schrift(QStringLiteral("Arial"));
   schrift.setPointSize(8);
   setFont(schrift);
@@ -69,6 +69,10 @@ void TForm1::FormCreate() {
   Haken_setzen("CheckBox_Schar_f_zeichnen", true);
   // The start picture is the 5-mm grid button's action, which plots.
   SpeedButton_Raster_mittelClick();
+}
+
+void TForm1::Termfeld_bestaetigt() {
+  SpeedButton_PlotClick();
 }
 
 void TForm1::Neu_zeichnen() {

@@ -196,6 +196,7 @@ class TForm1 : public TFensterbasis {
   void Text_platzieren(int X, int Y);
   void SpeedButton_FontAuswahlClick();
   void SpeedButton_speichernBMPClick();
+  void SpeedButton_DruckenClick();  // also Ctrl+P
   void GroupBox_ExtrasMouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int X,
                                 int Y);
 
@@ -297,6 +298,8 @@ class TForm1 : public TFensterbasis {
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
   void Feldtext_geaendert(const QString& name, const QString& text) override;
+  // Enter in a term field plots.
+  void Termfeld_bestaetigt() override;
 
  private:
   void FormCreate();

@@ -33,6 +33,8 @@ void TForm1::Tastenkuerzel_einrichten() {
           &TForm1::SpeedButton_Arbeitsblatt_speichernClick);
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
           &TForm1::SpeedButton_Arbeitsblatt_oeffnenClick);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+          &TForm1::SpeedButton_DruckenClick);
   // Only the table itself pastes spreadsheet text; edit fields and the cell editor keep their
   // own paste.
   auto* einfuegen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_V), StringGrid1);

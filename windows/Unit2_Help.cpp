@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <algorithm>
 
 // The resource lives in a static library; without an explicit reference the linker would drop it.
 // The macro must not stand inside a namespace.
@@ -55,6 +56,16 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Tool) {
   Memo1_Bedienung->setPalette(farben);
 
   Memo1_Bedienung->setPlainText(Bedienungshinweise_Text());
+  Memo1_Bedienung->setAccessibleName(QStringLiteral("Bedienungshinweise"));
+
+  // A low screen gets a lower window; the memo scrolls anyway.
+  QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (const int frei = bildschirm ? bildschirm->availableGeometry().height() - 40 : Hoehe;
+      frei < Hoehe) {
+    const int h = std::max(frei, 200);
+    setFixedSize(Breite, h);
+    Memo1_Bedienung->setFixedHeight(h - (Hoehe - Memo_Hoehe));
+  }
 
   Zentrieren();
 }

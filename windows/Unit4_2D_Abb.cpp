@@ -34,8 +34,9 @@ constexpr TSteuerelement Label(const char* n, const char* e, int x, int y, int b
                                int h = 16) {
   return {n, A::Beschriftung, e, x, y, b, h, text, "", "", F::keine, 0};
 }
-constexpr TSteuerelement Feld(const char* n, const char* e, int x, int y, int b, F art) {
-  return {n, A::Feld, e, x, y, b, 21, "", "", "", art, 0};
+constexpr TSteuerelement Feld(const char* n, const char* e, int x, int y, int b, F art,
+                              const char* hinweis) {
+  return {n, A::Feld, e, x, y, b, 21, "", hinweis, "", art, 0};
 }
 constexpr TSteuerelement Haken(const char* n, const char* e, int x, int y, int b,
                                const char* text) {
@@ -47,9 +48,10 @@ constexpr TSteuerelement Knopf(const char* n, const char* e, int x, int y, int b
 }
 
 // Two number fields for a point, behind their caption.
-#define PUNKTZEILE(gruppe, y, label, text, fx, fy)                                  \
-  Label(label, gruppe, 8, y + 3, 118, text), Feld(fx, gruppe, 128, y, 52, F::Zahl), \
-      Feld(fy, gruppe, 186, y, 52, F::Zahl)
+#define PUNKTZEILE(gruppe, y, label, text, fx, fy, punkt)            \
+  Label(label, gruppe, 8, y + 3, 118, text),                         \
+      Feld(fx, gruppe, 128, y, 52, F::Zahl, punkt ", x-Koordinate"), \
+      Feld(fy, gruppe, 186, y, 52, F::Zahl, punkt ", y-Koordinate")
 
 constexpr const char* kHinweis =
     "Die jeweiligen Eckpunkte müssen in der Tabelle des Hauptfensters ( Spalten 1,2 oder 3,4 oder "
@@ -73,7 +75,7 @@ constexpr auto kSteuerelemente = std::to_array<TSteuerelement>({
              "Achsenspiegelung|Drehung|Verschiebung|Zentrische Streckung|Scherung|Matrix M"),
     Gruppe("GroupBox_Scherung", "", 8, 278, 176, 130, "  Scherung  "),
     Label("Label_Scherfaktor", "GroupBox_Scherung", 6, 25, 94, "  Scherfaktor f  =   "),
-    Feld("Edit_Scherfaktor", "GroupBox_Scherung", 100, 22, 52, F::Zahl),
+    Feld("Edit_Scherfaktor", "GroupBox_Scherung", 100, 22, 52, F::Zahl, "Scherfaktor f"),
     Optionen("RadioGroup_Scherachse", "GroupBox_Scherung", 6, 50, 164, 72, "  Scherachse  ",
              "x-Achse|y-Achse"),
     Gruppe("GroupBox_Einstellungen", "", 8, 414, 182, 104, "  Zusätzliche Einstellungen  "),
@@ -86,31 +88,35 @@ constexpr auto kSteuerelemente = std::to_array<TSteuerelement>({
 
     Gruppe("GroupBox_Spiegelung", "", 192, 96, 244, 72, "  Achsenspiegelung an g=(TQ)  "),
     PUNKTZEILE("GroupBox_Spiegelung", 20, "Label_SpiegT", "  1.Punkt:    T =   ", "Edit_SpiegT_x",
-               "Edit_SpiegT_y"),
+               "Edit_SpiegT_y", "Spiegelachse, 1. Punkt T"),
     PUNKTZEILE("GroupBox_Spiegelung", 44, "Label_SpiegQ", "  2.Punkt:    Q =   ", "Edit_SpiegQ_x",
-               "Edit_SpiegQ_y"),
+               "Edit_SpiegQ_y", "Spiegelachse, 2. Punkt Q"),
     Gruppe("GroupBox_Drehung", "", 192, 172, 244, 72, "  Drehung  "),
     PUNKTZEILE("GroupBox_Drehung", 20, "Label_Drehzentrum",
-               "  Drehzentrum M =   ", "Edit_Drehzentrum_x", "Edit_Drehzentrum_y"),
+               "  Drehzentrum M =   ", "Edit_Drehzentrum_x", "Edit_Drehzentrum_y", "Drehzentrum M"),
     Label("Label_Drehwinkel", "GroupBox_Drehung", 8, 47, 118, "  a ="),
-    Feld("Edit_Drehwinkel_alfa", "GroupBox_Drehung", 128, 44, 52, F::Zahl),
+    Feld("Edit_Drehwinkel_alfa", "GroupBox_Drehung", 128, 44, 52, F::Zahl, "Drehwinkel in Grad"),
     Label("Label_Grad", "GroupBox_Drehung", 184, 47, 20, "°"),
     Gruppe("GroupBox_Verschiebung", "", 192, 248, 244, 72, "  Verschiebung  "),
     PUNKTZEILE("GroupBox_Verschiebung", 20, "Label_VStart", "  StartPunkt R =   ", "Edit_VStart_x",
-               "Edit_VStart_y"),
+               "Edit_VStart_y", "Verschiebung, Startpunkt R"),
     PUNKTZEILE("GroupBox_Verschiebung", 44, "Label_VEnde", "  EndPunkt S =   ", "Edit_VEnde_x",
-               "Edit_VEnde_y"),
+               "Edit_VEnde_y", "Verschiebung, Endpunkt S"),
     Gruppe("GroupBox_Streckung", "", 192, 324, 244, 72, "  Zentrische Streckung  "),
-    PUNKTZEILE("GroupBox_Streckung", 20, "Label_Streckzentrum",
-               "  Streckzentrum Z =   ", "Edit_Streckzentrum_x", "Edit_Streckzentrum_y"),
+    PUNKTZEILE("GroupBox_Streckung", 20, "Label_Streckzentrum", "  Streckzentrum Z =   ",
+               "Edit_Streckzentrum_x", "Edit_Streckzentrum_y", "Streckzentrum Z"),
     Label("Label_Streckfaktor", "GroupBox_Streckung", 8, 47, 118, "  Streckfaktor k  =   "),
-    Feld("Edit_Streckfaktor", "GroupBox_Streckung", 128, 44, 52, F::Zahl),
+    Feld("Edit_Streckfaktor", "GroupBox_Streckung", 128, 44, 52, F::Zahl, "Streckfaktor k"),
     Gruppe("GroupBox_Abbildungsmatrix", "", 192, 400, 244, 72, "   Matrix M (Abbildungsmatrix) "),
     Label("Label_Matrix", "GroupBox_Abbildungsmatrix", 8, 34, 40, "  M ="),
-    Feld("Edit_M11", "GroupBox_Abbildungsmatrix", 56, 20, 88, F::Term),
-    Feld("Edit_M12", "GroupBox_Abbildungsmatrix", 148, 20, 88, F::Term),
-    Feld("Edit_M21", "GroupBox_Abbildungsmatrix", 56, 44, 88, F::Term),
-    Feld("Edit_M22", "GroupBox_Abbildungsmatrix", 148, 44, 88, F::Term),
+    Feld("Edit_M11", "GroupBox_Abbildungsmatrix", 56, 20, 88, F::Term,
+         "Matrix M, Zeile 1, Spalte 1"),
+    Feld("Edit_M12", "GroupBox_Abbildungsmatrix", 148, 20, 88, F::Term,
+         "Matrix M, Zeile 1, Spalte 2"),
+    Feld("Edit_M21", "GroupBox_Abbildungsmatrix", 56, 44, 88, F::Term,
+         "Matrix M, Zeile 2, Spalte 1"),
+    Feld("Edit_M22", "GroupBox_Abbildungsmatrix", 148, 44, 88, F::Term,
+         "Matrix M, Zeile 2, Spalte 2"),
     Mit(Knopf("BitBtn_abbilden", "", 192, 478, 244, 32, "OK", "Punkte abbilden"), Merkmal_gruen),
 
     // ---- triangle lines --------------------------------------------------------------------
@@ -171,7 +177,7 @@ std::span<const TSteuerelement> Steuerelement_Tabelle_Form4() {
 TForm4::TForm4(QWidget* eltern) : TFensterbasis(eltern, Qt::Tool) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("2D - Abbildungen und Dreieckslinien"));
-  setFixedSize(kBreite, kHoehe);
+  Feste_Groesse(kBreite, kHoehe);
   QFont schrift(QStringLiteral("Arial"));
   schrift.setPointSize(8);
   setFont(schrift);
@@ -182,11 +188,12 @@ TForm4::TForm4(QWidget* eltern) : TFensterbasis(eltern, Qt::Tool) {
 
   Fenster_aufbauen(Steuerelement_Tabelle_Form4());
   Optionsgruppen_aufbauen();
+  Tabulatorfolge_setzen(Steuerelement_Tabelle_Form4());
   Hinweis_gestalten();
   Farbe_zeigen("Panel_BildFarbe", Abbildungsfenster.Bildfarbe);
 
   if (QScreen* bildschirm = QGuiApplication::primaryScreen())
-    move(bildschirm->availableGeometry().center() - QPoint(kBreite / 2, kHoehe / 2));
+    move(bildschirm->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 // Groups whose row lists items get one option button per item, the start item checked; a
@@ -203,6 +210,8 @@ void TForm4::Optionsgruppen_aufbauen() {
       k->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(e.name)).arg(i));
       k->setGeometry(10, 20 + 24 * i, e.b - 16, 20);
       k->setChecked(i == start);
+      // A screen reader names the option and, as its description, the choice it belongs to.
+      k->setAccessibleDescription(gruppe->title().trimmed());
       knoepfe->addButton(k, i);
     }
     const QByteArray handler = QByteArray(e.name) + "Change";

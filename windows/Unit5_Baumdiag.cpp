@@ -69,7 +69,7 @@ std::span<const TSteuerelement> Steuerelement_Tabelle_Form5() {
 TForm5::TForm5(QWidget* eltern) : TFensterbasis(eltern, Qt::Window) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("Baumdiagramme für Bernoulliketten"));
-  setFixedSize(677, 452);
+  Feste_Groesse(677, 452);
   QFont schrift(QStringLiteral("Arial"));
   schrift.setPointSize(8);
   setFont(schrift);

@@ -81,7 +81,6 @@ const TWert<W> kWerkbank[] = {
     Zahl("x_n0", &W::x_n0),
     Zahl("y_n1", &W::y_n1),
     Zahl("skalar_r", &W::skalar_r),
-    Zahl("Werkzeug_t", &W::Werkzeug_t),
     Ganz("n_Start", &W::n_Start, -1e9, 1e9),
     Ganz("Iterationstiefe", &W::Iterationstiefe, 2, 1499),
     Ganz("Mat_n", &W::Mat_n, 2, 1500),
@@ -511,8 +510,6 @@ void Zustaende_uebernehmen(const TArbeitsblatt& b, Werkbank_Zustand& werkbank, T
 
 std::string Arbeitsblatt_zu_Text(const TArbeitsblatt& b) {
   QJsonObject o;
-  o["Format"] = QLatin1String(kArbeitsblatt_Kennung);
-  o["Version"] = kArbeitsblatt_Version;
   o["Felder"] = Texte_schreiben(b.Werkbank.Feldtexte);
   QJsonObject schalter, listen;
   for (const auto& [n, an] : b.Schalter)
@@ -532,7 +529,12 @@ std::string Arbeitsblatt_zu_Text(const TArbeitsblatt& b) {
     if (!b.Zeichnung.empty()) bild["zeichnung"] = QString::fromStdString(b.Zeichnung);
     o["Bild"] = bild;
   }
-  return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+  // JSON keeps members in name order; the format's name and number go first by hand, so that the
+  // desktop recognises a worksheet by the start of the file.
+  std::string text = QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+  const std::string kopf = std::string("{\n    \"Format\": \"") + kArbeitsblatt_Kennung +
+                           "\",\n    \"Version\": " + std::to_string(kArbeitsblatt_Version) + ",\n";
+  return kopf + text.substr(2);
 }
 
 bool Arbeitsblatt_lesen(const std::string& text, TArbeitsblatt& blatt, std::string& fehlertext) {

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
+#include <QPdfWriter>
 #include <QStringDecoder>
 #include <algorithm>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "kos/U_Ansicht.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Druckseiten.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Plotaktion.h"
 
@@ -542,4 +544,40 @@ bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel
   TBild tbild(bild.width(), bild.height());
   Blattbild_herstellen(tbild, bild, b.Zeichnung);
   return Bild_speichern_nach_Endung(tbild, ziel, fehlertext);
+}
+
+bool Arbeitsblatt_Seiten_schreiben(const std::string& qdx, const std::string& ziel,
+                                   const std::string& datum, std::string& fehlertext) {
+  if (QFileInfo(QString::fromStdString(ziel)).suffix().toLower() != QLatin1String("pdf")) {
+    fehlertext = "Die Seiten werden als PDF geschrieben; der Dateiname " + Dateiname(ziel) +
+                 " muss auf .pdf enden.";
+    return false;
+  }
+  std::string inhalt;
+  TArbeitsblatt b;
+  if (!Datei_lesen(qdx, inhalt, fehlertext) || !Arbeitsblatt_lesen(inhalt, b, fehlertext))
+    return false;
+  const QImage bild = QImage::fromData(QByteArray::fromStdString(b.Png), "PNG");
+  if (b.Png.empty() || bild.isNull()) {
+    fehlertext = "Das Arbeitsblatt " + Dateiname(qdx) + " enthält kein lesbares Bild.";
+    return false;
+  }
+  TBild tbild(bild.width(), bild.height());
+  Blattbild_herstellen(tbild, bild, b.Zeichnung);
+  Tabelle zahlen;
+  Zellen_setzen(zahlen, b.Zellen);
+  QByteArray daten;
+  {
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setCreator(QStringLiteral("Quadrix"));
+    pdf.setTitle(QString::fromStdString(Dateiname(qdx)));
+    pdf.setResolution(1200);
+    pdf.setPageLayout(Druckseitenlage());
+    if (!Druckseiten_malen(Druckauftrag_erstellen(tbild, b.Werkbank, &zahlen, datum), pdf,
+                           fehlertext))
+      return false;
+  }
+  return Datei_schreiben(ziel, daten.toStdString(), fehlertext);
 }

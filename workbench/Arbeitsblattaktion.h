@@ -72,3 +72,7 @@ void CSV_in_Tabelle_oeffnen(Tabelle& t);
 // .bmp, .svg, .pdf), without any window.
 bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel,
                                  std::string& fehlertext);
+// The print pages of a saved worksheet (A4, as the print preview shows them, the caption dated
+// datum) into a PDF file, without any window.
+bool Arbeitsblatt_Seiten_schreiben(const std::string& qdx, const std::string& ziel,
+                                   const std::string& datum, std::string& fehlertext);

@@ -61,12 +61,6 @@ std::vector<TStufe> Stufen_des_Baums(int stufen) {
   }
 }
 
-std::string Ohne_Leerzeichen(const std::string& text) {
-  std::string t = text;
-  std::erase(t, ' ');
-  return t;
-}
-
 void q_zeigen(Anzeige& a) {
   const Baum_Zustand& z = Baumeinstellungen;
   a.Text_zeigen("Label_q_zaehler", std::to_string(z.Nenner - z.Zaehler));
@@ -167,10 +161,6 @@ std::string Baum_Fehler(const Baum_Zustand& z) {
     return "Der Nenner der Erfolgswahrscheinlichkeit muss zwischen 1 und 20 liegen.";
   if (z.Zaehler < 1 || z.Zaehler > z.Nenner)
     return "Der Zähler der Erfolgswahrscheinlichkeit muss zwischen 1 und dem Nenner liegen.";
-  if (z.Text_an_Aeste && Ohne_Leerzeichen(z.Erfolg).empty())
-    return "Bitte einen Text für \"Erfolg\" eingeben.";
-  if (z.Text_an_Aeste && Ohne_Leerzeichen(z.Misserfolg).empty())
-    return "Bitte einen Text für \"Misserfolg\" eingeben.";
   return "";
 }
 

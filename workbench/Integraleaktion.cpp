@@ -1,7 +1,6 @@
 #include "workbench/Integraleaktion.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -66,6 +65,12 @@ TScharwerte Nur_aktuelles_t() {
   s.t1 = s.t2 = Aktuelles_t();
   s.alle_t = false;
   return s;
+}
+
+// With "t von" a tool's curve is drawn for every member, as the plot draws it; otherwise for the
+// t it computed with.
+TScharwerte Gezeichnete_Glieder() {
+  return Werkbank.alle_t_verwenden ? Scharwerte_lesen() : Nur_aktuelles_t();
 }
 
 }  // namespace
@@ -160,9 +165,8 @@ void Streifensummen_geklickt(Anzeige& a) {
   const TStreifensummen s =
       Streifensummen(term, Aktuelles_t(), xa, xb, n, zeichnen ? &streifen : nullptr);
   if (zeichnen) {
-    const char K = art.empty()
-                       ? ' '
-                       : static_cast<char>(std::toupper(static_cast<unsigned char>(art.front())));
+    const char a = art.empty() ? ' ' : art.front();
+    const char K = a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a;
     Streifen_zeichnen(*bild, streifen, art.size() == 1 ? K : ' ');
   }
   Dialog().Meldung(Streifensummen_Text(s, n, zeichnen ? -1 : W));
@@ -182,7 +186,7 @@ struct TRotationskurve {
 // Mirror image, left ellipse, the curve, right ellipse: the outline of the solid.
 void Rotationskoerper_zeichnen(TBild& bild, const TRotationskurve& k) {
   const Kurvenstil stil = Werkbank.Kurvenstile[k.kurve];
-  const TScharwerte s = Nur_aktuelles_t();
+  const TScharwerte s = Gezeichnete_Glieder();
   TTerm term(k.text);
   auto ellipse = [&](long double x) {
     const long double r = std::fabs(term.Wert(x, 1));
@@ -212,7 +216,10 @@ void Rotationsintegral_geklickt(Anzeige& a) {
     Dialog().Meldung("h darf hier nicht verwendet werden !");
     return;
   }
+  // The list shows "Gauß-Kronrod" now; the method itself changes only when the user picks one,
+  // but a scheme for "Romberg tab" is no longer asked for.
   a.Eintrag_zeigen("ComboBox_Integrationsmethode", 0);
+  Werkbank.Romberg_Tabelle = false;
   const TRotationskurve f{Kurve_f, "f", f_Text(), Werkbank.xaSchar, Werkbank.xeSchar};
   const TRotationskurve g{Kurve_g, "g", g_Text(), Werkbank.xaSchar_g, Werkbank.xeSchar_g};
   std::vector<const TRotationskurve*> kurven;
@@ -255,7 +262,7 @@ void Bogenlaenge_geklickt(Anzeige& a) {
   // The measured arc is shown for reversed bounds too; only its length carries the sign.
   if (TBild* bild = a.Bild("Image1"))
     Kurve_zeichnen(*bild, term_text, kRot, 3, Modus_Funktion, std::min(xa, xb), std::max(xa, xb),
-                   Nur_aktuelles_t());
+                   Gezeichnete_Glieder());
   Dialog().Meldung("Bogenlänge von " + term_text + " im Intervall  " + Intervall_Text(xa, xb) +
                    "\r\rbl = " + Zahl(L));
 }

@@ -145,6 +145,8 @@ void Spline_geklickt(Anzeige& a, bool schrittweise) {
   }
 }
 
+constexpr int kSpalte_neben_Trassierung = 8;
+
 void Trassierung_geklickt(Anzeige& a, bool schrittweise) {
   const std::vector<TPunkt> p = Punkte_lesen(a);
   if (p.size() != 4) {
@@ -157,10 +159,10 @@ void Trassierung_geklickt(Anzeige& a, bool schrittweise) {
       Gleiches_x_melden(p, i, i + 1);
       return;
     }
-  // Only the system's rows belong to A: what stands to their right would widen the matrix.
+  // Numbers in the column next to the system would widen A; what stands further right is the
+  // user's and stays, since the matrix ends at its first empty column.
   for (int z = 1; z <= 4; ++z)
-    for (int c = 8; c <= Letzte_Spalte; ++c)
-      Zahlentabelle.Zelle_setzen(c, z, "");
+    Zahlentabelle.Zelle_setzen(kSpalte_neben_Trassierung, z, "");
   Trassierungssystem_schreiben(Zahlentabelle, p);
   std::vector<long double> x;
   if (!System_loesen(a, schrittweise, 4, x)) return Punkte_zurueckschreiben(p);

@@ -15,7 +15,7 @@
 
 void Funktionswert_berechnen(Anzeige& a) {
   TTerm f(Werkbank.Feldtext("Edit_fSchar"));
-  Feld_zeigen(a, "Edit_f_von_a", Zahl_als_Zelltext(f.Wert(Werkbank.aStart, Werkbank.Werkzeug_t)));
+  Feld_zeigen(a, "Edit_f_von_a", Zahl_als_Zelltext(f.Wert(Werkbank.aStart, Werkbank.Schar_t1)));
 }
 
 namespace {
@@ -30,7 +30,7 @@ void Newton_von_a(Anzeige& a, TTerm& f) {
   bool ok = false;
   const long double start = Werkbank.aStart;
   const long double x =
-      Newton_Verfahren(f, Werkbank.Werkzeug_t, start, true, Zahlentabelle, Zahlformat.Fixkomma,
+      Newton_Verfahren(f, Werkbank.Schar_t1, start, true, Zahlentabelle, Zahlformat.Fixkomma,
                        Zahlformat.Gesamtstellen, Zahlformat.Nachkommastellen, ok);
   if (ok) {
     Werkbank.aStart = x;
@@ -53,7 +53,7 @@ void Nullstellen_berechnen(Anzeige& a) {
   TTerm f(Werkbank.Aktueller_Term);
   if (Werkbank.Newton_tabellieren) Newton_von_a(a, f);
   const std::vector<long double> x =
-      Nullstellen_suchen(f, Werkbank.Werkzeug_t, Werkbank.aStart, Werkbank.bEnde, Zahlentabelle);
+      Nullstellen_suchen(f, Werkbank.Schar_t1, Werkbank.aStart, Werkbank.bEnde, Zahlentabelle);
   if (x.empty()) {
     Dialog().Meldung("Newtonverfahren hat keine Lösung gefunden");
     return;
@@ -97,18 +97,18 @@ void Tabellenkopf(const char* etikett1, const char* etikett2) {
 void Extrem_Wende_suchen(bool wende) {
   if (!Funktionsterm_waehlen()) return;
   const std::string& term = Werkbank.Aktueller_Term;
-  Werkbank.Werkzeug_t = Term_auswerten(Werkbank.Feldtext("Edit_Schar_t1"), 0, 0);
+  Werkbank.Schar_t1 = Term_auswerten(Werkbank.Feldtext("Edit_Schar_t1"), 0, 0);
   const char* etikett1 = wende ? "LR-WPs" : "rel. HPs";
   const char* etikett2 = wende ? "RL-WPs" : "rel. TPs";
   Tabellenkopf(etikett1, etikett2);
-  TScharbereich schar{.t1 = Werkbank.Werkzeug_t,
+  TScharbereich schar{.t1 = Werkbank.Schar_t1,
                       .t2 = Werkbank.Schar_t2,
                       .dt = Werkbank.delta_t,
                       .Schar = term.find('t') != std::string::npos};
   TTerm f(term);
   const TExtremergebnis e = Extrem_Wende_scannen(f, wende, Werkbank.aStart, Werkbank.bEnde, schar,
                                                  Zahlformat.Nachkommastellen, Zahlentabelle);
-  Werkbank.Werkzeug_t = e.t_danach;
+  Werkbank.Schar_t1 = e.t_danach;
   if (!e.gefunden && !e.abgebrochen)
     Dialog().Meldung(std::string("Keine ") + etikett1 + " bzw. " + etikett2 + " gefunden");
 }

@@ -12,6 +12,7 @@
 #include "platform/Dialoge.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Folgenaktion.h"
+#include "workbench/Punkteaktion.h"
 #include "workbench/Werkbank.h"
 
 namespace {
@@ -44,6 +45,8 @@ void Intervall(Kurve k, long double& a, long double& b) {
   b = k == Kurve_g ? Werkbank.xeSchar_g : k == Kurve_h ? Werkbank.xeSchar_h : Werkbank.xeSchar;
 }
 
+}  // namespace
+
 // The family bounds are read as terms at every plot, like the fields show them.
 TScharwerte Scharwerte_lesen() {
   TScharwerte s;
@@ -54,6 +57,25 @@ TScharwerte Scharwerte_lesen() {
   s.alle_t = Werkbank.alle_t_verwenden;
   Werkbank.u = s.u;
   return s;
+}
+
+namespace {
+
+// A curve whose step would need more points than a member may draw is drawn with fewer points
+// spread over its whole range; the user hears of it once for each curve and range, not at every
+// redraw.
+void Kurve_verteilt_melden(const TParameterbereich& p, bool polar) {
+  static TEinmalmeldung meldung;
+  if (!Parameterraster(p).gleichmaessig) return;
+  const std::string kurve =
+      std::string(polar ? "r" : "xy") + '\n' + Werkbank.Feldtext("Edit_xParam") + '\n' +
+      (polar ? "" : Werkbank.Feldtext("Edit_yParam")) + '\n' + Gleitkomma_Text(p.k1) + '\n' +
+      Gleitkomma_Text(p.k2) + '\n' + Gleitkomma_Text(p.dk);
+  if (!meldung.Neu(kurve)) return;
+  const std::string n = std::to_string(kParameterpunkte_hoechstens);
+  Dialog().Meldung("Die Schrittweite der Kurve ist so fein, dass mehr als " + n +
+                   " Punkte nötig wären.\r\nGezeichnet werden " + n +
+                   " Punkte, gleichmäßig über den ganzen Parameterbereich verteilt.");
 }
 
 // x(t), y(t) or r(t) with the style captured at its switch. Automatic captions name the axes
@@ -71,15 +93,18 @@ bool Parameterkurve(Anzeige& a, TBild& bild, const TScharwerte& s) {
   const Kurvenstil& stil = Werkbank.Kurvenstile[Kurve_Param];
   const std::string& x = Werkbank.Feldtext("Edit_xParam");
   TParameterbereich p{Werkbank.Param_k1, Werkbank.Param_k2, Werkbank.delta_Phi};
-  if (!polar)
+  if (!polar) {
+    Kurve_verteilt_melden(p, false);
     return Parameterkurve_zeichnen(bild, x, Werkbank.Feldtext("Edit_yParam"), stil.Farbe,
                                    stil.Linienart, p, s);
+  }
   for (auto [feld, wert] :
        {std::pair{"Edit_Param_k1", &p.k1}, {"Edit_Param_k2", &p.k2}, {"Edit_delta_Phi", &p.dk}}) {
     const long double w = Feld_als_Term(feld);
     if (!Fehler) *wert = w;
   }
   Werkbank.delta_Phi = p.dk;
+  Kurve_verteilt_melden(p, true);
   return Polarkurve_zeichnen(bild, x, stil.Farbe, stil.Linienart, p, s);
 }
 
@@ -156,6 +181,7 @@ void Plot_zeichnen(Anzeige& a) {
   if (!Kurven_zeichnen(*bild, s)) return;
   Senkrechte(*bild, Kurve_x_gleich_a, "Edit_aStart");
   Senkrechte(*bild, Kurve_x_gleich_b, "Edit_bEnde");
+  if (Werkbank.Punkte) Tabellenpunkte_zeichnen(a);
 }
 
 void Raster_waehlen(Anzeige& a, TRaster r) {

@@ -87,6 +87,17 @@ void Punkte_einzeichnen(Anzeige& a) {
   if (TBild* bild = a.Bild("Image1")) Punkte_zeichnen(*bild);
 }
 
+void Tabellenpunkte_zeichnen(Anzeige& a) {
+  static TEinmalmeldung leer;
+  Punkteliste_einlesen(Zahlentabelle, Werkbank.Punktspalte);
+  if (Punktanzahl == 0) {
+    if (leer.Neu("leer")) Dialog().Meldung(kMeldung_keine_Punkte);
+    return;
+  }
+  leer.Vergessen();
+  if (TBild* bild = a.Bild("Image1")) Punkte_zeichnen(*bild);
+}
+
 void Schwerpunkt_zeichnen(Anzeige& a) {
   if (!Punkte_vorhanden(1)) return;
   TPunkt S{0, 0};

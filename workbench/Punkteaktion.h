@@ -15,6 +15,9 @@ inline constexpr const char* kMeldung_keine_Punkte = "Punkte nicht definiert!";
 std::vector<TPunkt> Vieleck_Ecken(long double xm, long double ym, long double s, int k);
 
 void Punkte_einzeichnen(Anzeige& a);
+// The same from the redraw: an empty point list is reported once until points are there again,
+// not at every zoom step or drag.
+void Tabellenpunkte_zeichnen(Anzeige& a);
 void Schwerpunkt_zeichnen(Anzeige& a);
 void Rechteck_einzeichnen(Anzeige& a);
 // Row 1 of the point columns holds the centre, row 2 the side length and the number of corners.

@@ -5,7 +5,4 @@
 
 #include "workbench/Anzeige.h"
 
-// Reads the point list from the chosen columns and draws it over the picture.
-void Regressionspunkte_einzeichnen(Anzeige& a);
-
 void Regressionsmodell_starten(Anzeige& a);

@@ -21,7 +21,6 @@ constexpr TFarbe kBlau = 0xFF0000;  // colours are 0xBBGGRR
 constexpr TStiftstil kVoll = TStiftstil::Durchgezogen;
 constexpr int kBoxplot_Stift = 2;
 constexpr int kKreuz_halb = 3 * kBoxplot_Stift;
-constexpr int kKennzahlenzeilen = 11;  // rows of the figures block below its header
 
 const char* const kNegativ =
     "Häufigkeiten müssen positiv sein !\r\nKennzahlen können nicht berechnet werden !";
@@ -193,14 +192,9 @@ void Sektor_beschriften(TBild& bild, const std::string& text, TPunkt L, TPunkt M
 
 void Kreisdiagramm_zeichnen(TBild& bild, const TStichprobe& s, TPunkt B, TPunkt M) {
   const std::vector<TSektor> sektoren = Kreissektoren_berechnen(s.Haeufigkeiten, B, M);
+  // Share, angle and end point of each sector go into columns 4, 5, 7 and 8 of its row; every
+  // other cell is the user's.
   Tabelle::Sammler sammler(Zahlentabelle);
-  // The pie's columns get their own headers; nothing of an earlier figures block stays.
-  const char* kopf[] = {"Kreisdiagramm", "  Anteil", "  Winkel", "", "  x Ende", "  y Ende"};
-  for (int spalte = 3; spalte <= 8; ++spalte) {
-    Zahlentabelle.Zelle_setzen(spalte, 0, kopf[spalte - 3]);
-    for (int zeile = 1; zeile <= kKennzahlenzeilen; ++zeile)
-      Zahlentabelle.Zelle_setzen(spalte, zeile, "");
-  }
   const long double rho = B.y - M.y;
   const int mx = X(bild, M.x), my = Y(bild, M.y);
   TPunkt P = B;

@@ -201,6 +201,11 @@ void Kruemmungskreis_geklickt(Anzeige& a) {
   const std::string yt = Gleitkomma_Text(k.ym) + "+" + r + "*sin(t)";
   Feld_zeigen(a, "Edit_xParam", xt);
   Feld_zeigen(a, "Edit_yParam", yt);
+  // A parametric curve like any other: automatic captions name its axes.
+  if (Werkbank.Achsen_automatisch_beschriften) {
+    Feld_zeigen(a, "Edit_xBeschrift", KOS.xBeschriftung = kTitel_Parameterkurve.x);
+    Feld_zeigen(a, "Edit_yBeschrift", KOS.yBeschriftung = kTitel_Parameterkurve.y);
+  }
   // The whole circle, whatever range the user's own curve has.
   const TParameterbereich p{0, 2 * std::numbers::pi_v<long double>,
                             std::numbers::pi_v<long double> / 720};

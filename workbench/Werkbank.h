@@ -70,7 +70,8 @@ struct Werkbank_Zustand {
   long double aStart = Startzahl("Edit_aStart"), bEnde = Startzahl("Edit_bEnde");
   long double delta_x = Startzahl("Edit_delta_x");
   long double u = Startzahl("Edit_u");
-  // Family parameter t: from, to, step.
+  // Family parameter t: from, to, step. Schar_t1 is also the current t of every tool: the value
+  // last accepted from its field, moved on by the extrema and inflection searches.
   long double Schar_t1 = Startzahl("Edit_Schar_t1"), Schar_t2 = Startzahl("Edit_Schar_t2"),
               delta_t = Startzahl("Edit_delta_t");
   // Curve parameter of parametric and polar curves.
@@ -95,11 +96,8 @@ struct Werkbank_Zustand {
   bool Romberg_Tabelle = false;  // "Romberg tab": the scheme also goes into the table
   int Diagrammtyp = Starteintrag("ComboBox_DiagrammTyp");
   int Plotnummer = Starteintrag("ComboBox_DiagrPlotNr") + kPlotnummer_ab;
-  // The term the analysis tools work on (the first checked of f, g, h, or f-(g)), and the family
-  // parameter they evaluate with; the extrema and inflection searches leave it at the first value
-  // past the family range.
+  // The term the analysis tools work on (the first checked of f, g, h, or f-(g)).
   std::string Aktueller_Term;
-  long double Werkzeug_t = Startzahl("Edit_Schar_t1");
   bool Newton_tabellieren =
       Startschalter("CheckBox_Newton_tabellieren");  // the zero search tables its first Newton run
   // Text for the picture.

@@ -72,8 +72,11 @@ void Kurventabelle_geklickt(Anzeige&) {
 }
 
 void Folgentabelle_geklickt(Anzeige&) {
-  Folge_berechnen(Folgenvorgabe());
-  Folgentabelle_schreiben(Zahlentabelle, Werkbank.rekursiv, Format());
+  // A broken recursion is named, and nothing of an older list stands below its last member.
+  const bool ok = Folge_berechnen(Folgenvorgabe());
+  if (!ok) Dialog().Meldung("Fehler! Bildungsgesetz unterbrochen");
+  Folgentabelle_schreiben(Zahlentabelle, Werkbank.rekursiv, Format(),
+                          ok ? Punkteliste_Groesse : Punktanzahl);
 }
 
 void Grenzwerttabelle_geklickt(Anzeige&) {

@@ -77,23 +77,29 @@ TEST(Parameterwerte, EinBereichInNGleichenSchrittenHatNPlusEinenWert) {
     EXPECT_EQ(Parameterwerte_Anzahl(Vollkreis(f.schritt)), f.anzahl) << f.schritt;
 }
 
-TEST(Parameterwerte, UnbrauchbareSchritteEndenSofortOderBeiDerObergrenze) {
+TEST(Parameterwerte, UnbrauchbareSchritteEndenSofortZuFeineWerdenVerteilt) {
   const long double nan = std::nanl("");
+  constexpr long kMax = kParameterpunkte_hoechstens;
   struct Fall {
     TParameterbereich p;
     long anzahl;
+    bool gleichmaessig;
   } faelle[] = {
-      {{0, 1, 0}, 1},                                   // the step does not advance
-      {{0, 1, -0.1L}, 1},                               // backwards
-      {{2, 1, 0.1L}, 1},                                // start beyond the end: k1 alone
-      {{1e30L, 2e30L, 1}, 1},                           // the step is lost beside t
-      {{0, nan, 0.1L}, 1},                              // a bound that is no number
-      {{0, 1, nan}, 1},                                 // a step that is no number
-      {{0, 1e9L, 1e-3L}, kParameterpunkte_hoechstens},  // absurd range
-      {{0, 1, 1e-12L}, kParameterpunkte_hoechstens},    // absurdly small step
+      {{0, 1, 0}, 1, false},                     // the step does not advance
+      {{0, 1, -0.1L}, 1, false},                 // backwards
+      {{2, 1, 0.1L}, 1, false},                  // start beyond the end: k1 alone
+      {{0, nan, 0.1L}, 1, false},                // a bound that is no number
+      {{0, 1, nan}, 1, false},                   // a step that is no number
+      {{0, 1, 1.0L / (kMax - 1)}, kMax, false},  // exactly the cap
+      {{1e30L, 2e30L, 1}, kMax, true},           // the step is lost beside t
+      {{0, 1e9L, 1e-3L}, kMax, true},            // absurd range
+      {{0, 1, 1e-12L}, kMax, true},              // absurdly small step
   };
-  for (const Fall& f : faelle)
-    EXPECT_EQ(Parameterwerte_Anzahl(f.p), f.anzahl) << f.p.k1 << ' ' << f.p.k2 << ' ' << f.p.dk;
+  for (const Fall& f : faelle) {
+    const TParameterraster r = Parameterraster(f.p);
+    EXPECT_EQ(r.anzahl, f.anzahl) << f.p.k1 << ' ' << f.p.k2 << ' ' << f.p.dk;
+    EXPECT_EQ(r.gleichmaessig, f.gleichmaessig) << f.p.k1 << ' ' << f.p.k2 << ' ' << f.p.dk;
+  }
 }
 
 TEST_F(Parameterkurven, StartellipseIstGeschlossen) {

@@ -2,6 +2,8 @@
 // cancel request only while a computation runs, and the font chooser with the text colour.
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -232,6 +234,39 @@ TEST_F(QtDialog_Test, AbgebrochenerSchriftdialogAendertNichts) {
   TSchrift s = Startschrift();
   EXPECT_FALSE(dialoge.Schrift_waehlen(s));
   EXPECT_EQ(s.Farbe, 0xFF0000u);
+}
+
+// Qt's own dialogs speak German whatever the system language: the buttons of the save and
+// open dialogs.
+TEST_F(QtDialog_Test, DateidialogeSprechenDeutsch) {
+  struct Fall {
+    bool speichern;
+    QString annehmen, abbrechen;
+  } const faelle[] = {
+      {true, QStringLiteral("Speichern"), QStringLiteral("Abbrechen")},
+      {false, QStringLiteral("Öffnen"), QStringLiteral("Abbrechen")},
+  };
+  for (const Fall& f : faelle) {
+    QString annehmen, abbrechen;
+    Beim_Oeffnen<QFileDialog>([&](QFileDialog* d) {
+      if (auto* knoepfe = d->findChild<QDialogButtonBox*>()) {
+        for (QAbstractButton* k : knoepfe->buttons()) {
+          const auto rolle = knoepfe->buttonRole(k);
+          // Without the shortcut mark, which the translation places where it likes.
+          if (rolle == QDialogButtonBox::AcceptRole) annehmen = k->text().remove(u'&');
+          if (rolle == QDialogButtonBox::RejectRole) abbrechen = k->text().remove(u'&');
+        }
+      }
+      d->reject();
+    });
+    std::string pfad;
+    if (f.speichern)
+      dialoge.Speicherpfad_waehlen("Grafik speichern", "PNG-Dateien (*.png)", "png", pfad);
+    else
+      dialoge.Oeffnungspfad_waehlen("Arbeitsblatt öffnen", "Arbeitsblätter (*.qdx)", pfad);
+    EXPECT_EQ(annehmen, f.annehmen) << f.speichern;
+    EXPECT_EQ(abbrechen, f.abbrechen) << f.speichern;
+  }
 }
 
 // ---- the main window places text in the chosen colour ----------------------------------------

@@ -88,7 +88,7 @@ TEST_F(Fenster, Gruppen_haben_Lage_und_Titel) {
   for (const auto& g : gruppen) {
     auto* box = form->findChild<QGroupBox*>(g.name);
     ASSERT_NE(box, nullptr) << g.name;
-    EXPECT_EQ(box->parentWidget(), form) << g.name;
+    EXPECT_EQ(box->parentWidget(), form->Inhalt()) << g.name;
     EXPECT_EQ(box->geometry(), QRect(g.x, g.y, g.b, g.h)) << g.name;
     EXPECT_EQ(box->title().toStdString(), g.titel) << g.name;
   }
@@ -418,6 +418,8 @@ TEST_F(Fenster, Hinweise_und_Beschriftungen) {
       {"SpeedButton_Bifurkation", "Bifurkationsdiagramm zeichnen"},
       {"SpeedButton_f_von_a", "Funktionswert ft(a) berechnen"},
       {"SpeedButton_Grenzwerttabelle", "Grenzwerttabelle für f'(a), f''(a) und f'\"(a) erzeugen"},
+      {"SpeedButton_Kruemmungskreis",
+       "Krümmungskreis von f, g oder h an der Stelle a zeichnen; Farbe = Linienfarbe !"},
       {"CheckBox_Integralfunktion_tabellieren",
        "Integralfunktion F(u,x) ebenfalls tabellieren; max 9 Werte !!"},
       {"ComboBox_MatrixOps", "Matrixoperationen"},
@@ -853,10 +855,11 @@ TEST_F(Fenster, Pfeiltasten_wandern_zwischen_den_Termen) {
   form->Haken_setzen("CheckBox_Polar_Wahl", true);
   EXPECT_EQ(Taste("Edit_xParam", Qt::Key_Down), "Edit_xParam");  // y(t) is off in polar form
   form->Haken_setzen("CheckBox_Polar_Wahl", false);
-  // Enter moves on like Tab and leaves the field.
+  // Enter in a term field checks the term as leaving it does and plots; the field keeps the
+  // focus.
   SkriptDialoge d;
   form->Feld("Edit_fSchar")->setText(" x ");
-  EXPECT_NE(Taste("Edit_fSchar", Qt::Key_Return), "Edit_fSchar");
+  EXPECT_EQ(Taste("Edit_fSchar", Qt::Key_Return), "Edit_fSchar");
   EXPECT_EQ(T("Edit_fSchar"), "x");
   // A refused number takes the focus back after it was left.
   form->Feld("Edit_delta_x")->setText("1/0");

@@ -140,4 +140,26 @@ TEST_F(Matrixfenster, Trassierung_zeichnet_Kurve_und_Geraden) {
   EXPECT_EQ(In_Spalte(300, kRot), 0);  // nothing of the cubic left of x = 0
 }
 
+// Numbers beside the system would widen the matrix: the column next to it is emptied, the
+// user's cells further right stay.
+TEST_F(Matrixfenster, Trassierung_laesst_fremde_Zellen_stehen) {
+  SkriptDialoge d;
+  const char* punkte[4][2] = {{"-3", "0"}, {"0", "0"}, {"3", "3"}, {"6", "6"}};
+  for (int i = 0; i < 4; ++i) {
+    Setzen(1, 1 + i, punkte[i][0]);
+    Setzen(2, 1 + i, punkte[i][1]);
+  }
+  const struct {
+    int spalte, zeile;
+    const char *vorher, *nachher;
+  } zellen[] = {{8, 1, "9", ""}, {9, 1, "7", "7"}, {20, 3, "x", "x"}, {43, 4, "5", "5"}};
+  for (const auto& z : zellen)
+    Setzen(z.spalte, z.zeile, z.vorher);
+  Klick("SpeedButton_Trassierung");
+  EXPECT_TRUE(d.meldungen.empty());
+  EXPECT_EQ(T("Edit_xeSchar_h"), "3");
+  for (const auto& z : zellen)
+    EXPECT_EQ(Zelle(z.spalte, z.zeile), z.nachher) << z.spalte << "/" << z.zeile;
+}
+
 }  // namespace

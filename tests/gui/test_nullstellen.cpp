@@ -21,7 +21,7 @@ class Nullstellenfenster : public Plotfenster {
   void SetUp() override {
     Plotfenster::SetUp();
     Tabelle_leeren(Zahlentabelle);
-    Werkbank.Werkzeug_t = 1;
+    Werkbank.Schar_t1 = 1;
   }
   static void Klick(const char* knopf) {
     ASSERT_NE(form->Knopf(knopf), nullptr) << knopf;
@@ -208,7 +208,7 @@ TEST_F(Nullstellenfenster, ExtremaDerScharInBloeckenJeT) {
   EXPECT_EQ(Z(4, 1), "-2");
   EXPECT_EQ(Z(5, 8), "");
   EXPECT_EQ(Z(1, 8), "");
-  EXPECT_NEAR(static_cast<double>(Werkbank.Werkzeug_t), 2.4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(Werkbank.Schar_t1), 2.4, 1e-9);
 }
 
 TEST_F(Nullstellenfenster, KeineExtremaOderWendepunkte) {
@@ -226,7 +226,7 @@ TEST_F(Nullstellenfenster, KeineExtremaOderWendepunkte) {
     Klick(f.knopf);
     ASSERT_EQ(d.meldungen.size(), 1u) << f.knopf;
     EXPECT_EQ(d.meldungen[0], f.meldung);
-    EXPECT_NEAR(static_cast<double>(Werkbank.Werkzeug_t), 1.2, 1e-15);  // one pass: t from + t step
+    EXPECT_NEAR(static_cast<double>(Werkbank.Schar_t1), 1.2, 1e-15);  // one pass: t from + t step
   }
 }
 

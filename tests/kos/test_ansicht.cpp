@@ -2,6 +2,7 @@
 
 #include "engine/KOS.h"
 #include "kos/U_Ansicht.h"
+#include "support/Gebietsschema.h"
 
 namespace {
 
@@ -228,6 +229,29 @@ TEST(Gleitkommatext, WieDieFelderZahlenZeigen) {
   };
   for (const auto& f : faelle)
     EXPECT_EQ(Gleitkomma_Text(f.x), f.text) << f.text;
+}
+
+// On a German desktop the C library reads and writes a decimal comma; the fields do not care.
+TEST(Gleitkommatext, UnterDeutschemGebietsschemaGleich) {
+  QDX_DEUTSCH_ODER_UEBERSPRINGEN(de);
+  struct Fall {
+    const char* text;
+    bool ok;
+    long double wert;
+  } const faelle[] = {
+      {"0,4", true, 0.4L}, {"0.4", true, 0.4L},     {"12,5", true, 12.5L},
+      {"+3", true, 3},     {"-2.5E3", true, -2500}, {"12,5;18", false, 0},
+      {"0,4x", false, 0},  {"1E99999", false, 0},   {"+-1", false, 0},
+  };
+  for (const Fall& f : faelle) {
+    long double x = 0;
+    EXPECT_EQ(Gleitkomma_lesen(f.text, x), f.ok) << f.text;
+    EXPECT_EQ(x, f.wert) << f.text;
+  }
+  EXPECT_EQ(Gleitkomma_Text(0.4L), "0,4");
+  EXPECT_EQ(Gleitkomma_Text(-12.5L), "-12,5");
+  EXPECT_EQ(Gleitkomma_Text(1.5e20L), "1,5E20");
+  EXPECT_EQ(Gleitkomma_Text(2.5e-7L), "2,5E-7");
 }
 
 TEST(Gleitkommatext, LesenNimmtKommaUndPunkt) {

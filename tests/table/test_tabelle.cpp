@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "kos/U_KOS.h"
+#include "support/Gebietsschema.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 
@@ -195,6 +196,26 @@ TEST(Zahl_als_Zelltext, FuenfzehnStellenDezimalkommaExponent) {
   };
   for (const auto& [x, text] : faelle)
     EXPECT_EQ(Zahl_als_Zelltext(x), text) << text;
+}
+
+// Cells read and written on a German desktop: the same texts and numbers as everywhere.
+TEST(Zahl_als_Zelltext, UnterDeutschemGebietsschemaGleich) {
+  QDX_DEUTSCH_ODER_UEBERSPRINGEN(de);
+  const std::vector<std::pair<std::string, long double>> lesen = {
+      {"0,4", 0.4L}, {"0.4", 0.4L}, {"12,5", 12.5L}, {"-1,5E-3", -1.5E-3L}};
+  Tabelle t;
+  for (const auto& [text, wert] : lesen) {
+    t.Zelle_setzen(1, 1, text);
+    long double x = 0;
+    EXPECT_TRUE(Zelle_als_Zahl(t, 1, 1, x)) << text;
+    EXPECT_EQ(x, wert) << text;
+  }
+  t.Zelle_setzen(1, 1, "12,5;18");
+  long double x = 0;
+  EXPECT_FALSE(Zelle_als_Zahl(t, 1, 1, x));
+  EXPECT_EQ(Zahl_als_Zelltext(0.4L), "0,4");
+  EXPECT_EQ(Zahl_als_Zelltext(-2.5E-7L), "-2,5E-7");
+  EXPECT_EQ(Zahl_als_Zelltext(1.0L / 3), "0,333333333333333");
 }
 
 TEST(Punkte_ausgeben, SchreibtNurDieGezaehltenZeilen) {

@@ -122,6 +122,12 @@ TEST(Arbeitsblatt, Text_und_zurueck_gibt_jeden_Wert_bitgenau) {
   EXPECT_EQ(b.Unbekannt, 0);
 }
 
+// The desktop tells a worksheet by the start of the file, whatever else it holds.
+TEST(Arbeitsblatt, Datei_beginnt_mit_Formatname_und_Nummer) {
+  EXPECT_EQ(Arbeitsblatt_zu_Text(Geaendertes_Blatt()).substr(0, 58),
+            "{\n    \"Format\": \"Quadrix-Arbeitsblatt\",\n    \"Version\": 1,\n");
+}
+
 // Each kind of bad file is refused with its own message and leaves the target as it was.
 TEST(Arbeitsblatt, Fremde_kaputte_neuere_und_ueberzogene_Dateien_werden_abgelehnt) {
   const std::string gut = Arbeitsblatt_zu_Text(TArbeitsblatt{});

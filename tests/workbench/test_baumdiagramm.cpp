@@ -217,14 +217,11 @@ TEST_F(Baumdiagramm, Fehlerhafte_Einstellungen_zeichnen_nichts) {
       "Der Zähler der Erfolgswahrscheinlichkeit muss zwischen 1 und dem Nenner liegen.";
   const char* stufen = "Die Anzahl der Stufen muss 2, 3 oder 4 sein.";
   const Fall faelle[] = {
-      {2, 1, 0, "w", "f", nenner},
-      {2, 1, 21, "w", "f", nenner},
-      {2, 4, 3, "w", "f", zaehler},
-      {2, 0, 3, "w", "f", zaehler},
-      {5, 1, 3, "w", "f", stufen},
-      {1, 1, 3, "w", "f", stufen},
-      {2, 1, 3, "", "f", "Bitte einen Text für \"Erfolg\" eingeben."},
-      {3, 1, 3, "w", "  ", "Bitte einen Text für \"Misserfolg\" eingeben."},
+      {2, 1, 0, "w", "f", nenner},   // below the list
+      {2, 1, 21, "w", "f", nenner},  // beyond the list
+      {2, 4, 3, "w", "f", zaehler},  // p above 1
+      {2, 0, 3, "w", "f", zaehler},  // p = 0
+      {5, 1, 3, "w", "f", stufen},  {1, 1, 3, "w", "f", stufen},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.meldung);
@@ -240,15 +237,18 @@ TEST_F(Baumdiagramm, Fehlerhafte_Einstellungen_zeichnen_nichts) {
   }
 }
 
-// Letters that are not written need no text.
-TEST_F(Baumdiagramm, Leere_Buchstaben_ohne_Text_an_den_Aesten_sind_kein_Fehler) {
-  SkriptDialoge d;
-  Baumeinstellungen.Erfolg = "";
-  Baumeinstellungen.Misserfolg = "";
-  Baumeinstellungen.Text_an_Aeste = false;
-  EXPECT_TRUE(Baumdiagramm_zeichnen(a));
-  EXPECT_TRUE(d.meldungen.empty());
-  EXPECT_EQ(a.bild.Pixel(320, 4), kSchwarz);  // the root dot above the branches
+// An empty letter is drawn as it is, written at the branches or not.
+TEST_F(Baumdiagramm, Leere_Buchstaben_sind_kein_Fehler) {
+  for (bool an_Aesten : {false, true}) {
+    SCOPED_TRACE(an_Aesten);
+    SkriptDialoge d;
+    Baumeinstellungen.Erfolg = "";
+    Baumeinstellungen.Misserfolg = "  ";
+    Baumeinstellungen.Text_an_Aeste = an_Aesten;
+    EXPECT_TRUE(Baumdiagramm_zeichnen(a));
+    EXPECT_TRUE(d.meldungen.empty());
+    EXPECT_EQ(a.bild.Pixel(320, 4), kSchwarz);  // the root dot above the branches
+  }
 }
 
 // ---- drawing -----------------------------------------------------------------------------------

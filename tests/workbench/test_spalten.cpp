@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Gebietsschema.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Spaltenaktion.h"
@@ -191,6 +192,18 @@ TEST_F(Spalten, Binomialverteilung_in_die_Spalten_1_und_2) {
   Binomialverteilung_geklickt();
   EXPECT_EQ(Zahlentabelle.Zelle(1, 9), "8");
   EXPECT_EQ(Zahlentabelle.Zelle(2, 9).substr(0, 6), "0,1797");
+}
+
+// The proposed p = 0,4 on a German desktop, and p typed with a point: B(2; 0,4) is
+// 0,36 / 0,48 / 0,16.
+TEST_F(Spalten, Binomialverteilung_unter_deutschem_Gebietsschema) {
+  QDX_DEUTSCH_ODER_UEBERSPRINGEN(de);
+  for (const char* p : {"0,4", "0.4"}) {
+    Antworten({"2", p});
+    Binomialverteilung_geklickt();
+    EXPECT_TRUE(d.meldungen.empty()) << p;
+    EXPECT_EQ(Spalte(2, 1, 3), (Texte{"0,36", "0,48", "0,16"})) << p;
+  }
 }
 
 TEST_F(Spalten, Binomialverteilung_lehnt_ab_ohne_zu_schreiben) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
 #include "support/Aufzeichnung.h"
+#include "support/Gebietsschema.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Statistikaktion.h"
@@ -62,7 +65,9 @@ TEST_F(Statistikaktion, MeldungenOhneHalbeErgebnisse) {
   const Fall faelle[] = {
       {Diagramm_Saeulen, {"1", "2", "3"}, {"1", "2"}, "Listen unterschiedlich lang !"},
       {Diagramm_Saeulen, {}, {}, "Keine Daten !"},
-      {Diagramm_Polygon, {"1", "2"}, {"1", "zwei"}, "Spalte2: keine Zahl in Zeile 2 !"},
+      {Diagramm_Polygon, {"1", "2", "3"}, {"1", "zwei", "1"}, "Spalte2: keine Zahl in Zeile 2 !"},
+      {Diagramm_Saeulen, {"1", "x", "3", "S=4"}, {}, "Spalte1: keine Zahl in Zeile 2 !"},
+      {Diagramm_Saeulen, {"1", "2", "S=3"}, {"1", "1", "1"}, "Listen unterschiedlich lang !"},
       {Diagramm_Histogramm, {"5;5"}, {"1"}, "falsches Intervall in Spalte1 !"},
       {Diagramm_Histogramm, {"5-10"}, {"1"}, "Spalte1 fehlerhaft !"},
       {Diagramm_Histogramm,
@@ -202,24 +207,45 @@ TEST_F(Statistikaktion, KreisdiagrammSchreibtAnteileUndGleichtDieAnsichtAn) {
   EXPECT_EQ(Stil.Fuellfarbe, Farbe_nach_Nummer(2));
 }
 
-// Figures of earlier data and the pie's own columns must not stand side by side.
-TEST_F(Statistikaktion, KreisdiagrammOhneKennzahlen) {
+// A list ends at its first cell without a number, such as the sum written below it.
+TEST_F(Statistikaktion, SummeUnterDerListeBeendetSie) {
+  struct Fall {
+    std::vector<std::string> spalte1, spalte2;
+    const char* n;
+  };
+  const Fall faelle[] = {
+      {{"1", "2", "2", "3", "S=8"}, {}, "4"},
+      {{"1", "2", "", "S=3"}, {}, "2"},
+      {{"1", "2"}, {"3", "4", "S=7"}, "7"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.n);
+    SetUp();
+    Daten(f.spalte1, f.spalte2);
+    Zeichnen(Diagramm_Saeulen);
+    EXPECT_TRUE(d.meldungen.empty());
+    EXPECT_EQ(C(4, 1), f.n);
+  }
+}
+
+// The pie writes share, angle and end point into columns 4, 5, 7 and 8 of its rows; every other
+// cell keeps what the user put there. Values 1, 2, 2, 3 merge into shares 1/4, 1/2, 1/4.
+TEST_F(Statistikaktion, KreisdiagrammSchreibtNurSeineZellen) {
+  for (int c = 3; c <= 8; ++c)
+    for (int z = 0; z <= 12; ++z)
+      Zahlentabelle.Zelle_setzen(c, z, "u");
   Daten({"1", "2", "2", "3"}, {});
-  Zeichnen(Diagramm_Saeulen);
-  ASSERT_EQ(C(3, 1), "n =");
   Zeichnen(Diagramm_Kreis);
   EXPECT_TRUE(d.meldungen.empty());
-  const char* anteile[] = {"25%", "50%", "25%"};
-  for (int z = 1; z <= 3; ++z) {
-    EXPECT_EQ(C(3, z), "") << z;
-    EXPECT_EQ(C(4, z), anteile[z - 1]) << z;
-    EXPECT_EQ(C(6, z), "") << z;
-  }
-  for (int z = 4; z <= 11; ++z)
-    EXPECT_EQ(C(3, z) + C(4, z) + C(5, z) + C(6, z) + C(7, z), "") << z;
-  EXPECT_EQ(C(3, 0), "Kreisdiagramm");
-  EXPECT_EQ(C(4, 0), "  Anteil");
-  EXPECT_EQ(C(6, 0), "");
+  const char* zeilen[3][4] = {
+      {"25%", "90°", "-6,4", "0"}, {"50%", "180°", "6,4", "0"}, {"25%", "90°", "0", "6,4"}};
+  const int spalten[] = {4, 5, 7, 8};
+  for (int c = 3; c <= 8; ++c)
+    for (int z = 0; z <= 12; ++z) {
+      const int* s = std::find(std::begin(spalten), std::end(spalten), c);
+      const bool eigen = s != std::end(spalten) && z >= 1 && z <= 3;
+      EXPECT_EQ(C(c, z), eigen ? zeilen[z - 1][s - spalten] : "u") << c << "/" << z;
+    }
 }
 
 // A category of frequency 0 has no sector; it must not paint over the others.
@@ -243,6 +269,18 @@ TEST_F(Statistikaktion, HistogrammNachFlaeche) {
   EXPECT_EQ(Punktanzahl, 2);
   EXPECT_EQ(Punkteliste[1].x, 2);
   EXPECT_EQ(Punkteliste[1].y, 6);
+}
+
+// Class bounds with decimal comma or point on a German desktop.
+TEST_F(Statistikaktion, HistogrammklassenUnterDeutschemGebietsschema) {
+  QDX_DEUTSCH_ODER_UEBERSPRINGEN(de);
+  Daten({"12,5;18", "18;20.5"}, {"1", "1"});
+  Zeichnen(Diagramm_Histogramm);
+  EXPECT_TRUE(d.meldungen.empty());
+  ASSERT_EQ(Punktanzahl, 2);
+  EXPECT_EQ(Punkteliste[0].x, 12.5L);
+  EXPECT_EQ(Punkteliste[0].y, 18);
+  EXPECT_EQ(Punkteliste[1].y, 20.5L);
 }
 
 // Relative frequencies are not whole: the histogram still uses the classes, not the values.
