@@ -45,18 +45,22 @@ abschluss() {
 }
 trap abschluss EXIT
 
-# Every configure names every option, so nothing cached by an earlier or another command (such
-# as start.sh, which builds in build-start/) changes what is built here.
-launcher=""
-command -v ccache >/dev/null && launcher=ccache
-optionen=(-G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" -DQDX_WERROR=ON -DQDX_TESTS=ON
-          -DQDX_GUI=ON -DQDX_FUZZ=OFF -DQDX_TEST_EINZELN=OFF)
+# The option sets are the presets of CMakePresets.json: each names every option and has its own
+# folder, so nothing cached by an earlier or another command (such as start.sh, which builds in
+# build-start/) changes what is built here. The compiler cache is only added when present.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # Lets ccache also keep the compiles that use a precompiled header.
+  export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros}"
+fi
 
-# Runs CTest in one build folder and adds its own summary line to the counts.
+# Runs CTest with a test preset in its build folder (further arguments go to CTest) and adds its
+# own summary line to the counts.
 ctest_lauf() {
-  local ordner="$1" protokoll="$1/ctest-ausgabe.txt" status=0
-  ctest --test-dir "$ordner" --output-on-failure --no-tests=error -j "$jobs" 2>&1 |
-    tee "$protokoll" || status=$?
+  local preset="$1" ordner="$2" protokoll="$2/ctest-ausgabe.txt" status=0
+  shift 2
+  ctest --preset "$preset" -j "$jobs" "$@" 2>&1 | tee "$protokoll" || status=$?
   local zeile
   zeile="$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$protokoll" | tail -1)"
   if [[ "$zeile" =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
@@ -75,7 +79,7 @@ ctest_lauf() {
     grep -ohE '^\[ +OK \] [^ ]+ \([0-9]+ ms\)' "$log" |
       sed -E 's/^\[ +OK \] ([^ ]+) \(([0-9]+) ms\)/\2 ms  \1/' | sort -rn | head -5 || true
   fi
-  [ "$status" -eq 0 ] || maengel+=("tests in $ordner")
+  [ "$status" -eq 0 ] || maengel+=("tests in $ordner${*:+ ($*)}")
 }
 
 stufe "Formatting (.clang-format)"
@@ -84,14 +88,27 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
   mapfile -t dateien < <(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 fi
-abweichend=0
+# One clang-format process per core, each over its share of the files. It names each file that is
+# off ("FILE:LINE:COL: error: code should be clang-formatted"); a failure that names no file
+# (clang-format missing or broken) counts as one.
+vorhanden=()
 for datei in "${dateien[@]}"; do
-  [ -f "$datei" ] || continue
-  if ! clang-format --dry-run -Werror "$datei" >/dev/null 2>&1; then
-    echo "not formatted: $datei (clang-format -i $datei)"
-    abweichend=$((abweichend + 1))
-  fi
+  if [ -f "$datei" ]; then vorhanden+=("$datei"); fi
 done
+format_status=0
+format_ausgabe="$(printf '%s\0' "${vorhanden[@]}" |
+  xargs -0 -r -P "$jobs" -n $(((${#vorhanden[@]} + jobs - 1) / jobs + 1)) \
+    clang-format --dry-run -Werror 2>&1)" || format_status=$?
+mapfile -t abweichende < <(printf '%s\n' "$format_ausgabe" |
+  sed -nE 's/^(.+):[0-9]+:[0-9]+: error: code should be clang-formatted.*/\1/p' | sort -u)
+for datei in "${abweichende[@]}"; do
+  echo "not formatted: $datei (clang-format -i $datei)"
+done
+abweichend=${#abweichende[@]}
+if [ "$format_status" -ne 0 ] && [ "$abweichend" -eq 0 ]; then
+  printf '%s\n' "$format_ausgabe" | tail -5
+  abweichend=1
+fi
 echo "${#dateien[@]} files checked, ${abweichend} not formatted"
 [ "$abweichend" -eq 0 ] || maengel+=("formatting of ${abweichend} files")
 
@@ -102,31 +119,27 @@ if ! locale -a 2>/dev/null | grep -qiE '^de_DE\.utf-?8$'; then
   export LOCPATH="$PWD/build/locale"
 fi
 
-stufe "Build and test (RelWithDebInfo, build/)"
-cmake -S . -B build "${optionen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQDX_BENCH=ON \
-  -DQDX_SANITIZE=OFF
-cmake --build build -j "$jobs"
-ctest_lauf build
+stufe "Build and test (preset test: -O1, no debug information, build/)"
+cmake --preset test "${launcher[@]}"
+cmake --build --preset test -j "$jobs"
+ctest_lauf test build
+# The window and workbench suites once more under a German locale: what they read and write must
+# not change with it.
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest_lauf test build -R '^(gui_tests|workbench_tests)\.'
 
 # The real program read and driven through the accessibility bus, as a screen reader does.
 stufe "Accessibility (AT-SPI client on the real window)"
 bash scripts/barrierefreiheit.sh build/quadrix || maengel+=("accessibility script")
 
-stufe "Build and test (AddressSanitizer + UndefinedBehaviorSanitizer, build-asan/)"
-cmake -S . -B build-asan "${optionen[@]}" -DCMAKE_BUILD_TYPE=Debug -DQDX_BENCH=OFF \
-  -DQDX_SANITIZE=ON
-cmake --build build-asan -j "$jobs"
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest_lauf build-asan
-unset ASAN_OPTIONS UBSAN_OPTIONS
+stufe "Build and test (preset sanitizer: AddressSanitizer + UndefinedBehaviorSanitizer, build-asan/)"
+cmake --preset sanitizer "${launcher[@]}"
+cmake --build --preset sanitizer -j "$jobs"
+ctest_lauf sanitizer build-asan
 
 if [ -f fuzz/fuzz_engine.cpp ]; then
-  stufe "Fuzzing the engine (clang, ${QDX_FUZZ_SECONDS:-60} s, build-fuzz/)"
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQDX_FUZZ=ON \
-    -DQDX_WERROR=ON -DQDX_SANITIZE=OFF
-  cmake --build build-fuzz -j "$jobs"
+  stufe "Fuzzing the engine and the worksheet reader (preset fuzz: clang, build-fuzz/)"
+  cmake --preset fuzz "${launcher[@]}"
+  cmake --build --preset fuzz -j "$jobs"
   mkdir -p build-fuzz/corpus
   cp -n fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
   ./build-fuzz/fuzz/fuzz_engine -max_total_time="${QDX_FUZZ_SECONDS:-60}" -timeout=5 \

@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kPiL = std::numbers::pi_v<long double>;
 
-double D(long double x) {
+double Dbl(long double x) {
   return static_cast<double>(x);
 }
 
@@ -67,7 +67,7 @@ TEST(Ableitung, stimmt_mit_der_Analysis_ueberein) {
     bool ok = false;
     const long double d = Ableitung_der_Ordnung(f.ordnung)(f.term, 1, f.x, f.h, ok);
     ASSERT_TRUE(ok) << f.term << " Ordnung " << f.ordnung;
-    EXPECT_NEAR(D(d), D(f.erwartet), f.toleranz) << f.term << " Ordnung " << f.ordnung;
+    EXPECT_NEAR(Dbl(d), Dbl(f.erwartet), f.toleranz) << f.term << " Ordnung " << f.ordnung;
   }
 }
 
@@ -104,9 +104,9 @@ TEST(Tangente, an_den_Graphen) {
   bool ok = false;
   const long double m = Tangente_berechnen("x^2", 1, 3, n, y0, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(m), 6, 1E-8);
-  EXPECT_NEAR(D(n), -9, 1E-7);
-  EXPECT_NEAR(D(y0), 9, 1E-15);
+  EXPECT_NEAR(Dbl(m), 6, 1E-8);
+  EXPECT_NEAR(Dbl(n), -9, 1E-7);
+  EXPECT_NEAR(Dbl(y0), 9, 1E-15);
 
   Tangente_berechnen("ln(x)", 1, 0, n, y0, ok);
   EXPECT_FALSE(ok);
@@ -118,12 +118,13 @@ TEST(Tangente, an_eine_Parameterkurve) {
   long double n = 0, x0 = 0, y0 = 0;
   bool ok = false;
   // circle of radius x = 2 at the angle pi/4: slope -1 through (sqrt 2, sqrt 2)
-  const long double m = Tangente_Kurve_berechnen("x*cos(t)", "x*sin(t)", kPi / 4, 2, n, x0, y0, ok);
+  const long double m =
+      Tangente_Kurve_berechnen("x*cos(t)", "x*sin(t)", kPiL / 4, 2, n, x0, y0, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(x0), D(std::sqrt(2.0L)), 1E-15);
-  EXPECT_NEAR(D(y0), D(std::sqrt(2.0L)), 1E-15);
-  EXPECT_NEAR(D(m), -1, 1E-6);
-  EXPECT_NEAR(D(n), D(2 * std::sqrt(2.0L)), 1E-5);
+  EXPECT_NEAR(Dbl(x0), Dbl(std::sqrt(2.0L)), 1E-15);
+  EXPECT_NEAR(Dbl(y0), Dbl(std::sqrt(2.0L)), 1E-15);
+  EXPECT_NEAR(Dbl(m), -1, 1E-6);
+  EXPECT_NEAR(Dbl(n), Dbl(2 * std::sqrt(2.0L)), 1E-5);
 
   // a vertical tangent: X does not move
   Tangente_Kurve_berechnen("1", "t", 0, 1, n, x0, y0, ok);
@@ -139,19 +140,19 @@ TEST(Kruemmung, Parabel_Kreis_und_Gerade) {
   long double k = Kruemmung_berechnen("x^2", 1, 0, 1E-4L, r, mit_radius, xm, ym, ok);
   ASSERT_TRUE(ok);
   ASSERT_TRUE(mit_radius);
-  EXPECT_NEAR(D(k), 2, 1E-6);
-  EXPECT_NEAR(D(r), 0.5, 1E-6);
-  EXPECT_NEAR(D(xm), 0, 1E-6);
-  EXPECT_NEAR(D(ym), 0.5, 1E-6);
+  EXPECT_NEAR(Dbl(k), 2, 1E-6);
+  EXPECT_NEAR(Dbl(r), 0.5, 1E-6);
+  EXPECT_NEAR(Dbl(xm), 0, 1E-6);
+  EXPECT_NEAR(Dbl(ym), 0.5, 1E-6);
 
   // upper half of the circle of radius 2 about the origin bends to the right
   k = Kruemmung_berechnen("w(4-x^2)", 1, 1, 1E-4L, r, mit_radius, xm, ym, ok);
   ASSERT_TRUE(ok);
   ASSERT_TRUE(mit_radius);
-  EXPECT_NEAR(D(k), -0.5, 1E-5);
-  EXPECT_NEAR(D(r), 2, 1E-4);
-  EXPECT_NEAR(D(xm), 0, 1E-4);
-  EXPECT_NEAR(D(ym), 0, 1E-4);
+  EXPECT_NEAR(Dbl(k), -0.5, 1E-5);
+  EXPECT_NEAR(Dbl(r), 2, 1E-4);
+  EXPECT_NEAR(Dbl(xm), 0, 1E-4);
+  EXPECT_NEAR(Dbl(ym), 0, 1E-4);
 
   k = Kruemmung_berechnen("2x+1", 1, 1, 1.0L / 1024, r, mit_radius, xm, ym, ok);
   ASSERT_TRUE(ok);
@@ -192,7 +193,7 @@ TEST(Integral, alle_Verfahren_treffen_die_Stammfunktion) {
     const char* term;
     long double a, b, wert;
   } faelle[] = {{"x^2", 0, 1, 1.0L / 3}, {"x^2", 1, 0, -1.0L / 3}, {"x^2", 2, 2, 0},
-                {"sin(x)", 0, kPi, 2},   {"exp(x)", 0, 1, e - 1},  {"1/x", 1, e, 1},
+                {"sin(x)", 0, kPiL, 2},  {"exp(x)", 0, 1, e - 1},  {"1/x", 1, e, 1},
                 {"3x^2-2x+1", -1, 2, 9}, {"t*x", 0, 2, 2 * 1.5L}};
   for (const auto& v : kVerfahren) {
     for (const auto& f : faelle) {
@@ -200,7 +201,7 @@ TEST(Integral, alle_Verfahren_treffen_die_Stammfunktion) {
       const long double t = std::string(f.term) == "t*x" ? 1.5L : 0;
       const long double I = v.f(f.term, t, f.a, f.b, 1E-8L, ok);
       ASSERT_TRUE(ok) << v.name << " " << f.term;
-      EXPECT_NEAR(D(I), D(f.wert), 1E-6) << v.name << " " << f.term;
+      EXPECT_NEAR(Dbl(I), Dbl(f.wert), 1E-6) << v.name << " " << f.term;
     }
   }
 }
@@ -210,7 +211,7 @@ TEST(Integral, zwoelf_Stellen) {
     bool ok = false;
     const long double I = v.f("exp(x)", 0, 0, 1, 1E-12L, ok);
     ASSERT_TRUE(ok) << v.name;
-    EXPECT_NEAR(D(I), D(std::numbers::e_v<long double> - 1), 1E-10) << v.name;
+    EXPECT_NEAR(Dbl(I), Dbl(std::numbers::e_v<long double> - 1), 1E-10) << v.name;
   }
 }
 
@@ -219,7 +220,7 @@ TEST(Integral, Gauss_Kronrod_umgeht_eine_einzelne_Luecke) {
   bool ok = false;
   const long double I = Integral_Gauss_Kronrod("sin(x)/x", 0, -3, 3, 1E-10L, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(I), 3.697305055998936, 1E-9);
+  EXPECT_NEAR(Dbl(I), 3.697305055998936, 1E-9);
 }
 
 TEST(Integral, Gauss_Kronrod_bei_unendlich_vielen_Schwingungen) {
@@ -227,7 +228,7 @@ TEST(Integral, Gauss_Kronrod_bei_unendlich_vielen_Schwingungen) {
   bool ok = false;
   const long double I = Integral_Gauss_Kronrod("sin(1/x)", 0, 0, 1, 1E-9L, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(I), 0.5040670619, 1E-5);
+  EXPECT_NEAR(Dbl(I), 0.5040670619, 1E-5);
 }
 
 TEST(Integral, undefinierte_Werte_scheitern) {
@@ -290,7 +291,7 @@ TEST(Integral, ausgeloeschte_Integrale_sind_null) {
   };
   for (const auto& f : faelle) {
     bool ok = false;
-    EXPECT_NEAR(D(f.f(f.term, 0, f.a, f.b, 1E-6L, ok)), 0, 1E-12) << f.term;
+    EXPECT_NEAR(Dbl(f.f(f.term, 0, f.a, f.b, 1E-6L, ok)), 0, 1E-12) << f.term;
     EXPECT_TRUE(ok) << f.term;
   }
 }
@@ -308,11 +309,11 @@ TEST(Integral, Abbruch_durch_den_Benutzer) {
 
 TEST(Trapezsumme, Schrittweite_und_Grenzen) {
   bool ok = false;
-  EXPECT_NEAR(D(Trapezsumme("x^2", 0, 0, 1, 0.5L, ok)), 0.375, 1E-18);
+  EXPECT_NEAR(Dbl(Trapezsumme("x^2", 0, 0, 1, 0.5L, ok)), 0.375, 1E-18);
   EXPECT_TRUE(ok);
-  EXPECT_NEAR(D(Trapezsumme("x^2", 0, 0, 1, 1, ok)), 0.5, 1E-18);
+  EXPECT_NEAR(Dbl(Trapezsumme("x^2", 0, 0, 1, 1, ok)), 0.5, 1E-18);
   EXPECT_TRUE(ok);
-  EXPECT_NEAR(D(Trapezsumme("2x+1", 0, 1, 3, 0.25L, ok)), 10, 1E-15);
+  EXPECT_NEAR(Dbl(Trapezsumme("2x+1", 0, 1, 3, 0.25L, ok)), 10, 1E-15);
   EXPECT_TRUE(ok);
   Trapezsumme("1/x", 0, -1, 1, 0.5L, ok);
   EXPECT_FALSE(ok);
@@ -326,7 +327,7 @@ TEST(Romberg, Schema_einer_kubischen_Funktion_in_der_Tabelle) {
   // trapezoid sums of x^3 on [0; 2] with h = 2, 1, 1/2 are 8, 5 and 4,25; every extrapolation is 4
   const long double I = Romberg_Schema("x^3", 0, 0, 2, 1E-9L, true, tabelle, false, 9, 6, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(I), 4, 1E-15);
+  EXPECT_NEAR(Dbl(I), 4, 1E-15);
   EXPECT_EQ(tabelle.Zelle(1, 1), "8");
   EXPECT_EQ(tabelle.Zelle(2, 1), "5");
   EXPECT_EQ(tabelle.Zelle(3, 1), "4,25");
@@ -345,7 +346,7 @@ TEST(Romberg, ohne_Anzeige_bleibt_die_Tabelle_leer_und_Grenzen_tauschen_das_Vorz
   bool ok = false;
   const long double I = Romberg_Schema("x^3", 0, 2, 0, 1E-9L, false, tabelle, false, 9, 6, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(I), -4, 1E-15);
+  EXPECT_NEAR(Dbl(I), -4, 1E-15);
   for (int spalte = 1; spalte <= 11; ++spalte) {
     for (int zeile = 1; zeile <= 11; ++zeile)
       EXPECT_EQ(tabelle.Zelle(spalte, zeile), "");
@@ -370,7 +371,7 @@ TEST(Bogenlaenge, Gerade_und_Parabel) {
   bool ok = false;
   long double L = Bogenlaenge_berechnen("2x+1", 0, 0, 3, 1E-9L, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(L), D(3 * std::sqrt(5.0L)), 1E-12);
+  EXPECT_NEAR(Dbl(L), Dbl(3 * std::sqrt(5.0L)), 1E-12);
   ASSERT_EQ(dialoge.meldungen.size(), 1u);
   EXPECT_EQ(dialoge.meldungen[0], "Berechnung der Bogenlänge\r\rAbbruch mit <ESC> möglich !");
 
@@ -378,10 +379,10 @@ TEST(Bogenlaenge, Gerade_und_Parabel) {
   const long double exakt = std::sqrt(5.0L) / 2 + std::asinh(2.0L) / 4;
   L = Bogenlaenge_berechnen("x^2", 0, 0, 1, 1E-8L, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(L), D(exakt), 1E-7);
+  EXPECT_NEAR(Dbl(L), Dbl(exakt), 1E-7);
   L = Bogenlaenge_berechnen("x^2", 0, 1, 0, 1E-8L, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(L), -D(exakt), 1E-7);
+  EXPECT_NEAR(Dbl(L), -Dbl(exakt), 1E-7);
   L = Bogenlaenge_berechnen("x^2", 0, 1, 1, 1E-8L, ok);
   ASSERT_TRUE(ok);
   EXPECT_EQ(L, 0);
@@ -407,7 +408,7 @@ TEST(Bogenlaenge, Escape_mit_Nein_rechnet_weiter) {
   bool ok = false;
   const long double L = Bogenlaenge_berechnen("x^2", 0, 0, 1, 1E-4L, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(L), D(std::sqrt(5.0L) / 2 + std::asinh(2.0L) / 4), 1E-3);
+  EXPECT_NEAR(Dbl(L), Dbl(std::sqrt(5.0L) / 2 + std::asinh(2.0L) / 4), 1E-3);
   EXPECT_FALSE(dialoge.fragen.empty());
 }
 
@@ -433,7 +434,7 @@ TEST(MinMaxStelle, Stichproben) {
     int n;
     long double x_min, x_max;
   } faelle[] = {
-      {"x^2", -1, 2, 30, 0, 2}, {"sin(x)", 0, 2 * kPi, 4, 3 * kPi / 2, kPi / 2},
+      {"x^2", -1, 2, 30, 0, 2}, {"sin(x)", 0, 2 * kPiL, 4, 3 * kPiL / 2, kPiL / 2},
       {"5", -3, 3, 10, -3, -3},  // a constant keeps a for both
       {"x^2", -1, 1, 2, 0, -1},  // equal values: the first one wins
       {"x", 4, 9, 0, 4, 4},      // no step at all
@@ -442,8 +443,8 @@ TEST(MinMaxStelle, Stichproben) {
   for (const auto& f : faelle) {
     long double x_max = 99;
     const long double x_min = Min_Max_Stelle(f.term, 0, f.a, f.b, f.n, x_max);
-    EXPECT_NEAR(D(x_min), D(f.x_min), 1E-12) << f.term;
-    EXPECT_NEAR(D(x_max), D(f.x_max), 1E-12) << f.term;
+    EXPECT_NEAR(Dbl(x_min), Dbl(f.x_min), 1E-12) << f.term;
+    EXPECT_NEAR(Dbl(x_max), Dbl(f.x_max), 1E-12) << f.term;
   }
 }
 
@@ -466,7 +467,7 @@ TEST(Newton, Wurzel_aus_2_mit_Spur) {
   bool ok = false;
   const long double x = Newton_Verfahren("x^2-2", 0, 1, true, tabelle, false, 9, 6, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(x), D(std::sqrt(2.0L)), 1E-15);
+  EXPECT_NEAR(Dbl(x), Dbl(std::sqrt(2.0L)), 1E-15);
   // 1 -> 3/2 -> 17/12 -> 577/408 -> 665857/470832 -> sqrt 2 (the fifth step is below 1e-10)
   EXPECT_EQ(tabelle.Zelle(1, 1), " i = 0");
   EXPECT_EQ(tabelle.Zelle(2, 1), "1");
@@ -518,7 +519,7 @@ TEST(Newton, ohne_Spur_bleibt_die_Tabelle_leer_und_t_wird_durchgereicht) {
   bool ok = false;
   const long double x = Newton_Verfahren("x^2-t", 9, 1, false, tabelle, false, 9, 6, ok);
   ASSERT_TRUE(ok);
-  EXPECT_NEAR(D(x), 3, 1E-14);
+  EXPECT_NEAR(Dbl(x), 3, 1E-14);
   for (int zeile = 1; zeile <= 10; ++zeile) {
     EXPECT_EQ(tabelle.Zelle(1, zeile), "");
     EXPECT_EQ(tabelle.Zelle(2, zeile), "");
@@ -534,16 +535,17 @@ TEST(Uebersetzter_Term, jeder_Scharwert_kommt_an) {
   Tabelle tabelle;
   for (const long double t : {-1.0L, 0.5L, 2.0L, 4.0L}) {
     bool ok = false;
-    EXPECT_NEAR(D(Integral_Gauss_Kronrod(integrand, t, 0, 3, 1E-10L, ok)), D(9 * t), 1E-9) << D(t);
+    EXPECT_NEAR(Dbl(Integral_Gauss_Kronrod(integrand, t, 0, 3, 1E-10L, ok)), Dbl(9 * t), 1E-9)
+        << Dbl(t);
     EXPECT_TRUE(ok);
-    EXPECT_NEAR(D(Ableitung_1(integrand, t, 1, 1E-5L, ok)), D(2 * t), 1E-8) << D(t);
+    EXPECT_NEAR(Dbl(Ableitung_1(integrand, t, 1, 1E-5L, ok)), Dbl(2 * t), 1E-8) << Dbl(t);
     EXPECT_TRUE(ok);
     long double x_max = 0;
-    EXPECT_NEAR(D(Min_Max_Stelle(parabel, t, -2, 6, 80, x_max)), D(t), 1E-12) << D(t);
+    EXPECT_NEAR(Dbl(Min_Max_Stelle(parabel, t, -2, 6, 80, x_max)), Dbl(t), 1E-12) << Dbl(t);
     if (t > 0) {
-      EXPECT_NEAR(D(Newton_Verfahren(quadrat, t, 1, false, tabelle, false, 9, 6, ok)),
-                  D(std::sqrt(t)), 1E-14);
-      EXPECT_TRUE(ok) << D(t);
+      EXPECT_NEAR(Dbl(Newton_Verfahren(quadrat, t, 1, false, tabelle, false, 9, 6, ok)),
+                  Dbl(std::sqrt(t)), 1E-14);
+      EXPECT_TRUE(ok) << Dbl(t);
     }
   }
 }

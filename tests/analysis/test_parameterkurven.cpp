@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr TFarbe kRot = 0x0000FF;
-constexpr TFarbe kWeiss = 0xFFFFFF;
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr TFarbe kKurvenRot = 0x0000FF;
+constexpr TFarbe kKurvenWeiss = 0xFFFFFF;
+constexpr long double kPiKurve = std::numbers::pi_v<long double>;
 
 // Pixel of a world point in the default view.
 int Spalte(long double x) {
@@ -43,22 +43,22 @@ class Parameterkurven : public ::testing::Test {
   void SetUp() override {
     gesichert_ = KOS;
     KOS = TKOS{};
-    Bild_leeren(bild, kWeiss);
+    Bild_leeren(bild, kKurvenWeiss);
   }
   void TearDown() override { KOS = gesichert_; }
 
   bool Parameter(const std::string& x, const std::string& y, TParameterbereich p,
                  TScharwerte s = Schar(false)) {
-    return Parameterkurve_zeichnen(bild, x, y, kRot, 1, p, s);
+    return Parameterkurve_zeichnen(bild, x, y, kKurvenRot, 1, p, s);
   }
   bool Polar(const std::string& r, TParameterbereich p, TScharwerte s = Schar(false)) {
-    return Polarkurve_zeichnen(bild, r, kRot, 1, p, s);
+    return Polarkurve_zeichnen(bild, r, kKurvenRot, 1, p, s);
   }
   TFarbe P(long double x, long double y) const { return bild.Pixel(Spalte(x), Zeile(y)); }
   int In_Spalte(int x) const {
     int n = 0;
     for (int y = 0; y < bild.Hoehe(); ++y)
-      n += bild.Pixel(x, y) != kWeiss;
+      n += bild.Pixel(x, y) != kKurvenWeiss;
     return n;
   }
 
@@ -106,13 +106,13 @@ TEST_F(Parameterkurven, StartellipseIstGeschlossen) {
   // x = cos t, y = 0,6 sin t: half-axes 1 and 0,6 around the origin.
   ASSERT_TRUE(Parameter("x·cos(t)", "3x/5·sin(t)", Vollkreis()));
   for (auto [x, y] : {std::pair{1.0L, 0.0L}, {-1.0L, 0.0L}, {0.0L, 0.6L}, {0.0L, -0.6L}})
-    EXPECT_EQ(P(x, y), kRot) << x << ' ' << y;
+    EXPECT_EQ(P(x, y), kKurvenRot) << x << ' ' << y;
   // Every column strictly inside holds the upper and the lower arc, nothing outside.
   for (int c = 281; c < 360; ++c)
     EXPECT_GE(In_Spalte(c), 2) << c;
   EXPECT_EQ(In_Spalte(279), 0);
   EXPECT_EQ(In_Spalte(361), 0);
-  EXPECT_EQ(bild.Pixel(320, 320), kWeiss);
+  EXPECT_EQ(bild.Pixel(320, 320), kKurvenWeiss);
 }
 
 TEST_F(Parameterkurven, GrobeSchritteSchliessenDenUmlaufMitDerLetztenKante) {
@@ -122,10 +122,10 @@ TEST_F(Parameterkurven, GrobeSchritteSchliessenDenUmlaufMitDerLetztenKante) {
   ASSERT_TRUE(Parameter("5·cos(t)", "5·sin(t)", Vollkreis("pi/4")));
   int rechts = 0, links = 0;
   for (int c = 0; c < 641; ++c)
-    (c > 320 ? rechts : links) += bild.Pixel(c, 391) == kRot;
+    (c > 320 ? rechts : links) += bild.Pixel(c, 391) == kKurvenRot;
   EXPECT_EQ(rechts, 1);
   EXPECT_EQ(links, 1);
-  EXPECT_EQ(P(5, 0), kRot);
+  EXPECT_EQ(P(5, 0), kKurvenRot);
 }
 
 TEST_F(Parameterkurven, SiebenEllipsenInDenFarbenDerSchar) {
@@ -136,23 +136,23 @@ TEST_F(Parameterkurven, SiebenEllipsenInDenFarbenDerSchar) {
     EXPECT_EQ(bild.Pixel(360 + 8 * i, 320), farben[i]) << i;
     EXPECT_EQ(bild.Pixel(280 - 8 * i, 320), farben[i]) << i;
     // No line runs from one member's last point to the next member's first.
-    EXPECT_EQ(bild.Pixel(364 + 8 * i, 320), kWeiss) << i;
+    EXPECT_EQ(bild.Pixel(364 + 8 * i, 320), kKurvenWeiss) << i;
   }
-  EXPECT_EQ(bild.Pixel(416, 320), kWeiss);  // no eighth member at x = 2,4
+  EXPECT_EQ(bild.Pixel(416, 320), kKurvenWeiss);  // no eighth member at x = 2,4
 }
 
 TEST_F(Parameterkurven, OhneScharNurDasGliedZumStartwertInEigenerFarbe) {
   ASSERT_TRUE(Parameter("x·cos(t)", "3x/5·sin(t)", Vollkreis(), Schar(false)));
-  EXPECT_EQ(bild.Pixel(360, 320), kRot);
-  EXPECT_EQ(bild.Pixel(368, 320), kWeiss);
+  EXPECT_EQ(bild.Pixel(360, 320), kKurvenRot);
+  EXPECT_EQ(bild.Pixel(368, 320), kKurvenWeiss);
 }
 
 TEST_F(Parameterkurven, DieKurveBeginntAmErstenDefiniertenPunkt) {
   // y = sqrt(t) is undefined for t < 0: from t = -1 the curve starts at the origin.
   ASSERT_TRUE(Parameter("t", "sqrt(t)", {-1, 4, 0.25L}));
-  EXPECT_EQ(P(0, 0), kRot);
-  EXPECT_EQ(P(1, 1), kRot);
-  EXPECT_EQ(P(2.25L, 1.5L), kRot);
+  EXPECT_EQ(P(0, 0), kKurvenRot);
+  EXPECT_EQ(P(1, 1), kKurvenRot);
+  EXPECT_EQ(P(2.25L, 1.5L), kKurvenRot);
   for (int c = 0; c < 320; ++c)
     ASSERT_EQ(In_Spalte(c), 0) << c;
 }
@@ -160,8 +160,8 @@ TEST_F(Parameterkurven, DieKurveBeginntAmErstenDefiniertenPunkt) {
 TEST_F(Parameterkurven, EineLueckeTrenntDieStueckeOhneVerbindung) {
   // y = 1/(t - 1) over -3..3: the two branches meet no line across the pole at t = 1.
   ASSERT_TRUE(Parameter("t", "1/(t-1)", {-3, 3, 0.5L}));
-  EXPECT_EQ(P(0, -1), kRot);
-  EXPECT_EQ(P(2, 1), kRot);
+  EXPECT_EQ(P(0, -1), kKurvenRot);
+  EXPECT_EQ(P(2, 1), kKurvenRot);
   EXPECT_EQ(In_Spalte(Spalte(1)), 0);
 }
 
@@ -176,13 +176,13 @@ TEST_F(Parameterkurven, PolareRoseDurchlaeuftIhrePunkte) {
   // r = 1,2t·sin(7t): every seventh of a half turn through the origin, the point at t = k·pi/720
   // at (r cos t | r sin t), with r < 0 on the opposite side of the origin.
   ASSERT_TRUE(Polar("1,2t·sin(7t)", Vollkreis()));
-  EXPECT_EQ(P(0, 0), kRot);
+  EXPECT_EQ(P(0, 0), kKurvenRot);
   for (int k : {180, 360, 540, 900, 990, 1080, 1170, 1260, 1350}) {
-    const long double t = k * kPi / 720;
+    const long double t = k * kPiKurve / 720;
     const long double r = 1.2L * t * std::sin(7 * t);
-    EXPECT_EQ(P(r * std::cos(t), r * std::sin(t)), kRot) << k;
+    EXPECT_EQ(P(r * std::cos(t), r * std::sin(t)), kKurvenRot) << k;
   }
-  EXPECT_EQ(P(-7, -7), kWeiss);
+  EXPECT_EQ(P(-7, -7), kKurvenWeiss);
 }
 
 TEST_F(Parameterkurven, PolareEckenWerdenGeradeVerbunden) {
@@ -196,9 +196,9 @@ TEST_F(Parameterkurven, PolareEckenWerdenGeradeVerbunden) {
       {"-2", -1, -1},  // r < 0: the same square, half a turn on
   };
   for (const Fall& f : faelle) {
-    Bild_leeren(bild, kWeiss);
+    Bild_leeren(bild, kKurvenWeiss);
     ASSERT_TRUE(Polar(f.r, Vollkreis("pi/2")));
-    EXPECT_EQ(P(f.x, f.y), kRot) << f.r << ' ' << f.x << ' ' << f.y;
+    EXPECT_EQ(P(f.x, f.y), kKurvenRot) << f.r << ' ' << f.x << ' ' << f.y;
   }
 }
 
@@ -208,7 +208,7 @@ TEST_F(Parameterkurven, JedesGliedDerPolarscharBeginntMitEinemSprung) {
   EXPECT_EQ(bild.Pixel(400, 320), 0x000000u);
   EXPECT_EQ(bild.Pixel(416, 320), 0x0000FFu);
   for (int i = 0; i < 6; ++i)
-    EXPECT_EQ(bild.Pixel(408 + 16 * i, 320), kWeiss) << i;
+    EXPECT_EQ(bild.Pixel(408 + 16 * i, 320), kKurvenWeiss) << i;
 }
 
 TEST_F(Parameterkurven, UnsinnigeBereicheEndenUndZeichnenHoechstensDenErstenPunkt) {
@@ -221,7 +221,7 @@ TEST_F(Parameterkurven, UnsinnigeBereicheEndenUndZeichnenHoechstensDenErstenPunk
     EXPECT_EQ(In_Spalte(c), 0) << c;
   // A range of a billion units ends after the cap and still draws its start.
   ASSERT_TRUE(Parameter("t/1000", "0", {0, 1e9L, 1e-3L}));
-  EXPECT_EQ(P(0, 0), kRot);
+  EXPECT_EQ(P(0, 0), kKurvenRot);
 }
 
 }  // namespace

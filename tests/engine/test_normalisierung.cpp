@@ -83,13 +83,13 @@ TEST(Normalisierung, KanonischeTexte) {
   }
 }
 
-struct Fehlerfall {
+struct Normalisierungsfehler {
   const char* term;
   const char* text;
 };
 
 // Faults the rewriting itself finds, in the order of its steps.
-const std::vector<Fehlerfall> normalisierungsfehler = {
+const std::vector<Normalisierungsfehler> normalisierungsfehler = {
     {"", "Kette leer"},
     {"x+", "Operand erwartet"},
     {"2*x,", "Operand erwartet"},
@@ -148,7 +148,7 @@ TEST(Normalisierung, FehlerLaesstDieMarkenStehen) {
 }
 
 TEST(TermPruefen, SyntaxfehlerWerdenGemeldet) {
-  const std::vector<Fehlerfall> faelle = {
+  const std::vector<Normalisierungsfehler> faelle = {
       {"x+", "Operand erwartet"},
       {"x**2", "Operand erwartet"},
       {"w", "Wurzelterm ungültig"},

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/UMatheBasisOp.h"
-#include "tests/engine/zahltext_referenz.h"
+#include "zahltext_referenz.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Frozen copy of the number-to-text formatter as it was before it was made faster. The
 // differential test holds the fast formatter to these texts byte for byte.
-#include "tests/engine/zahltext_referenz.h"
+#include "zahltext_referenz.h"
 
 #include <algorithm>
 #include <charconv>

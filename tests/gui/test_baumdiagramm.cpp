@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr QRgb kSchwarz = 0xFF000000, kRot = 0xFFFF0000, kBlau = 0xFF0000FF;
+constexpr QRgb kArgbSchwarz = 0xFF000000, kArgbRot = 0xFFFF0000, kArgbBlau = 0xFF0000FF;
 
 class Baumfenster : public Hauptfenster_Test {
  protected:
@@ -109,9 +109,9 @@ TEST_F(Baumfenster, Zeichnen_malt_den_Baum_in_Image1) {
   EXPECT_FALSE(f5->isVisible());
   const QImage nachher = Bild();
   EXPECT_NE(nachher, vorher);
-  EXPECT_EQ(nachher.pixel(320, 4), kSchwarz);
-  EXPECT_EQ(nachher.pixel(290, 25), kBlau);
-  EXPECT_EQ(nachher.pixel(350, 25), kRot);
+  EXPECT_EQ(nachher.pixel(320, 4), kArgbSchwarz);
+  EXPECT_EQ(nachher.pixel(290, 25), kArgbBlau);
+  EXPECT_EQ(nachher.pixel(350, 25), kArgbRot);
   EXPECT_EQ(nachher.pixel(320, 320), 0xFFFFFFFF);  // the axes are gone
 }
 
@@ -122,9 +122,9 @@ TEST_F(Baumfenster, Vier_Stufen_aus_der_Liste) {
   const QImage b = Bild();
   // Midpoints of the branches from node 1 (120, 45) to node 3 (20, 85), a failure, and to
   // node 4 (220, 85), a success.
-  EXPECT_EQ(b.pixel(70, 65), kBlau);
-  EXPECT_EQ(b.pixel(170, 65), kRot);
-  EXPECT_EQ(b.pixel(95, 185 + 29), kSchwarz);  // fraction bar under leaf 18
+  EXPECT_EQ(b.pixel(70, 65), kArgbBlau);
+  EXPECT_EQ(b.pixel(170, 65), kArgbRot);
+  EXPECT_EQ(b.pixel(95, 185 + 29), kArgbSchwarz);  // fraction bar under leaf 18
 }
 
 // All four switches off through the real check boxes: black branches, empty circles, no texts.
@@ -137,7 +137,7 @@ TEST_F(Baumfenster, Schalter_nehmen_Farben_und_Texte_weg) {
   const QImage b = Bild();
   for (const char* s : schalter)
     f5->Haken_setzen(s, true);
-  EXPECT_EQ(b.pixel(350, 25), kSchwarz);
+  EXPECT_EQ(b.pixel(350, 25), kArgbSchwarz);
   // Inside the circle of node 2 (380, 45), the probability above it, the fraction under leaf 3.
   EXPECT_EQ(b.copy(374, 39, 13, 13), Weiss(13, 13));
   EXPECT_EQ(b.copy(370, 17, 23, 12), Weiss(23, 12));

@@ -13,6 +13,9 @@
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
 
+// The colour of an empty picture.
+constexpr TFarbe W = 0xFFFFFF;
+
 namespace kos_test {
 
 // Every test starts from the program's start values.

@@ -16,7 +16,6 @@ using kos_test::Nicht_weiss;
 
 namespace {
 
-constexpr TFarbe W = 0xFFFFFF;
 constexpr TFarbe ROT = 0x0000FF;
 constexpr TFarbe BLAU = 0xFF0000;
 constexpr TFarbe GRUEN = 0x008000;

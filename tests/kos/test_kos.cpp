@@ -11,7 +11,6 @@ using kos_test::Nicht_weiss;
 
 namespace {
 
-constexpr TFarbe W = 0xFFFFFF;
 constexpr TFarbe S = 0x000000;
 constexpr TFarbe RASTER = 0xD6D6D6;
 constexpr TFarbe GROB = 0xB6B6B6;

@@ -9,7 +9,6 @@ using kos_test::Nicht_weiss;
 
 namespace {
 
-constexpr TFarbe W = 0xFFFFFF;
 constexpr TFarbe FOKUS = 0xFFFFD2;
 
 using StilTest = kos_test::Mit_Startwerten;

@@ -16,17 +16,17 @@
 
 namespace {
 
-using Punkte = std::vector<TPunkt>;
+using Messreihe = std::vector<TPunkt>;
 
-Punkte Auf_Kurve(const std::vector<long double>& xs,
-                 const std::function<long double(long double)>& f) {
-  Punkte p;
+Messreihe Auf_Kurve(const std::vector<long double>& xs,
+                    const std::function<long double(long double)>& f) {
+  Messreihe p;
   for (long double x : xs)
     p.push_back({x, f(x)});
   return p;
 }
 
-int Anzahl(const Punkte& p) {
+int Anzahl(const Messreihe& p) {
   return static_cast<int>(p.size());
 }
 
@@ -38,7 +38,7 @@ TZahlformat Standardformat() {
 
 // (2;1), (4;5), (9;6): means 5 and 4, Sxy = 16, Sxx = 26, Syy = 14.
 TEST(Regressionsgerade, Handgerechnetes_Beispiel) {
-  const Punkte p{{2, 1}, {4, 5}, {9, 6}};
+  const Messreihe p{{2, 1}, {4, 5}, {9, 6}};
   const TGeradenanpassung g = Gerade_anpassen(p, 3, false);
   ASSERT_EQ(g.fall, TGeradenfall::bestimmt);
   EXPECT_NEAR(g.m, 8.0L / 13, 1e-15);
@@ -51,7 +51,7 @@ TEST(Regressionsgerade, Handgerechnetes_Beispiel) {
 
 // The same points through the origin: sums xy = 76, x² = 101, y² = 62.
 TEST(Regressionsgerade, Durch_den_Ursprung) {
-  const Punkte p{{2, 1}, {4, 5}, {9, 6}};
+  const Messreihe p{{2, 1}, {4, 5}, {9, 6}};
   const TGeradenanpassung g = Gerade_anpassen(p, 3, true);
   ASSERT_EQ(g.fall, TGeradenfall::bestimmt);
   EXPECT_NEAR(g.m, 76.0L / 101, 1e-15);
@@ -64,7 +64,7 @@ TEST(Regressionsgerade, Durch_den_Ursprung) {
 TEST(Regressionsgerade, Entartete_Daten) {
   struct Fall {
     const char* name;
-    Punkte p;
+    Messreihe p;
     TGeradenfall fall;
     long double x0, y0;
     bool r_definiert;
@@ -112,7 +112,7 @@ TEST(Polynomregression, Punkte_auf_dem_Polynom) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     const int d = static_cast<int>(f.c.size()) - 1;
-    const Punkte p = Auf_Kurve(f.xs, [&](long double x) {
+    const Messreihe p = Auf_Kurve(f.xs, [&](long double x) {
       long double y = 0;
       for (int k = d; k >= 0; --k)
         y = y * x + f.c[k];
@@ -139,7 +139,8 @@ TEST(Polynomregression, Punkte_auf_dem_Polynom) {
 // Scattered data: the residuals of a least-squares polynomial are orthogonal to 1, x, ..., x^d,
 // and r² = 1 - (residual sum of squares) / (total sum of squares).
 TEST(Polynomregression, Residuen_orthogonal_und_r_aus_Restquadraten) {
-  const Punkte p{{-2, 3}, {-1, 0.5}, {0, 1}, {0.5, -1}, {1, 2}, {2, 1.5}, {3, 4}, {4, 2}, {5, 7}};
+  const Messreihe p{{-2, 3},  {-1, 0.5}, {0, 1}, {0.5, -1}, {1, 2},
+                    {2, 1.5}, {3, 4},    {4, 2}, {5, 7}};
   const int n = Anzahl(p);
   for (int d = 2; d <= 5; ++d) {
     SCOPED_TRACE(d);
@@ -174,13 +175,13 @@ TEST(Polynomregression, Unbestimmte_Faelle) {
   std::string fehler;
   bool ok = true;
   // Three points but only two different x: no parabola is determined.
-  const Punkte zwei_x{{1, 1}, {1, 2}, {3, 0}};
+  const Messreihe zwei_x{{1, 1}, {1, 2}, {3, 0}};
   Polynom_anpassen(zwei_x, 3, 2, fehler, ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(fehler,
             "Fehler ! Für ein Polynom 2. Grades sind mindestens 3 verschiedene x-Werte nötig");
   // Equal y: the fit is exact, but r has no total spread to refer to.
-  const Punkte gleich_y{{0.1L, 0.1L}, {0.2L, 0.1L}, {0.3L, 0.1L}, {0.7L, 0.1L}};
+  const Messreihe gleich_y{{0.1L, 0.1L}, {0.2L, 0.1L}, {0.3L, 0.1L}, {0.7L, 0.1L}};
   const std::vector<long double> c = Polynom_anpassen(gleich_y, 4, 2, fehler, ok);
   ASSERT_TRUE(ok);
   EXPECT_NEAR(c[0], 0.1L, 1e-15);
@@ -267,7 +268,7 @@ TEST(Modellregression, Punkte_auf_der_Modellkurve) {
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    const Punkte p = Auf_Kurve(f.xs, f.f);
+    const Messreihe p = Auf_Kurve(f.xs, f.f);
     const TModellanpassung e = Modell_anpassen(p, Anzahl(p), f.modell);
     ASSERT_TRUE(e.ok) << e.fehler;
     EXPECT_NEAR(e.erster, f.erster, 1e-14);
@@ -281,7 +282,7 @@ TEST(Modellregression, Punkte_auf_der_Modellkurve) {
 TEST(Modellregression, Werte_ohne_Transformation) {
   struct Fall {
     int modell;
-    Punkte p;
+    Messreihe p;
     const char* fehler;
   };
   const Fall faelle[] = {
@@ -312,7 +313,7 @@ TEST(Modellregression, Werte_ohne_Transformation) {
 
 // Constant positive y: e^(0x) times that value fits exactly; r has nothing to correlate.
 TEST(Modellregression, Konstante_Daten_sind_kein_Fehler) {
-  const Punkte p{{1, 5}, {2, 5}, {3, 5}};
+  const Messreihe p{{1, 5}, {2, 5}, {3, 5}};
   const TModellanpassung e = Modell_anpassen(p, 3, Modell_Exponentiell);
   ASSERT_TRUE(e.ok) << e.fehler;
   EXPECT_NEAR(e.erster, 5, 1e-15);
@@ -376,7 +377,7 @@ TEST(Regressionstexte, Kleine_Koeffizienten_und_Festkomma) {
 
 // Values whose squares overflow give a message instead of a NaN curve.
 TEST(Regressionstexte, Ueberlauf_wird_gemeldet) {
-  const Punkte riesig{{1e4000L, 1}, {2e4000L, 2}, {3e4000L, 4}};
+  const Messreihe riesig{{1e4000L, 1}, {2e4000L, 2}, {3e4000L, 4}};
   for (int modell : {Modell_Ursprungsgerade, Modell_Gerade, Modell_Grad2}) {
     SCOPED_TRACE(modell);
     const TRegressionsergebnis e = Regression_berechnen(riesig, 3, modell, true, Standardformat());

@@ -36,6 +36,14 @@ struct Aufzeichnung : Anzeige {
   }
 };
 
+// The recording window that lends a picture, for the actions that draw.
+struct Bildanzeige final : Aufzeichnung {
+  Bildanzeige() : Aufzeichnung(true) {}
+};
+
+// Colours the action tests compare pixels with (0x00BBGGRR).
+constexpr TFarbe kSchwarz = 0x000000, kWeiss = 0xFFFFFF, kRot = 0x0000FF, kBlau = 0xFF0000;
+
 // Every text, switch and list item of a start table reached the window.
 inline void Starttabelle_gezeigt(Aufzeichnung& a, std::span<const TStartwert> tabelle) {
   for (const TStartwert& w : tabelle) {

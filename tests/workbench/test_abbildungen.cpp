@@ -17,10 +17,6 @@
 
 namespace {
 
-struct Fenster final : Aufzeichnung {
-  Fenster() : Aufzeichnung(true) {}
-};
-
 class Abbildungen : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -44,7 +40,7 @@ class Abbildungen : public ::testing::Test {
   }
 
   SkriptDialoge dialoge;
-  Fenster fenster;
+  Bildanzeige fenster;
 };
 
 using Art = TAbbildungsart;

@@ -43,8 +43,6 @@ long long Potenz(long long b, int e) {
   return p;
 }
 
-constexpr TFarbe kSchwarz = 0x000000, kWeiss = 0xFFFFFF, kRot = 0x0000FF, kBlau = 0xFF0000;
-
 // Counts pixels of the colour in the inclusive box.
 int Pixel_in(const TBild& bild, int x1, int y1, int x2, int y2, TFarbe farbe) {
   int n = 0;

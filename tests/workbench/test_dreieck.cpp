@@ -19,10 +19,6 @@
 
 namespace {
 
-struct Fenster final : Aufzeichnung {
-  Fenster() : Aufzeichnung(true) {}
-};
-
 struct Wert {
   const char* name;
   long double ist, soll;
@@ -71,7 +67,7 @@ class Dreieck : public ::testing::Test {
   std::string Zelle(int spalte, int zeile) { return Zahlentabelle.Zelle(spalte, zeile); }
 
   SkriptDialoge dialoge;
-  Fenster fenster;
+  Bildanzeige fenster;
 };
 
 }  // namespace
@@ -233,7 +229,7 @@ TEST_F(Dreieck, Jeder_Schalter_zeichnet) {
   Dreieckslinien_geklickt(fenster);
   const QImage ohne = fenster.bild.Bild().copy();
   for (int i = 0; i < Dreieckslinien_Anzahl; ++i) {
-    Fenster neu;
+    Bildanzeige neu;
     Stil_zuruecksetzen();
     Abbildungsfenster.Dreieckslinien.fill(false);
     Abbildungsfenster.Dreieckslinien[i] = true;

@@ -19,13 +19,6 @@
 
 namespace {
 
-constexpr TFarbe kWeiss = 0xFFFFFF;
-constexpr TFarbe kBlau = 0xFF0000;
-
-struct Bildanzeige final : Aufzeichnung {
-  Bildanzeige() : Aufzeichnung(true) {}
-};
-
 using Zeilen = std::vector<std::vector<std::string>>;
 
 class Punkte : public ::testing::Test {

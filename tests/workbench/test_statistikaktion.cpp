@@ -23,13 +23,7 @@
 
 namespace {
 
-constexpr TFarbe kBlau = 0xFF0000;
 constexpr TFarbe kMagenta = 0xFF00FF;
-constexpr TFarbe kWeiss = 0xFFFFFF;
-
-struct Bildanzeige final : Aufzeichnung {
-  Bildanzeige() : Aufzeichnung(true) {}
-};
 
 class Statistikaktion : public ::testing::Test {
  protected:

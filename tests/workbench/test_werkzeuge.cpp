@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr TFarbe kRot = 0x0000FF;  // colours are 0xBBGGRR
-
 class Werkzeuge : public ::testing::Test {
  protected:
   void SetUp() override {
