@@ -793,12 +793,13 @@ long double Ausfuehren(const Programm& p, const long double& x, const long doubl
   }
 }
 
-// The power by multiplication in the unchecked run. Adding +0 leaves every other value as it is
-// and turns the -0 of an odd power of -0 into the +0 of the power rule.
+// The power by multiplication in the unchecked run. A zero base gives the +0 of the power rule,
+// also for -0; a negative base whose odd power underflows keeps its -0, as the rule's own
+// multiplication does.
 [[gnu::always_inline]] inline long double Potenz_ungeprueft(long double b, int n) {
   if (n == 2) return b * b;
-  if (n == 3) return b * (b * b) + 0.0L;
-  return Ganze_Potenz(b, static_cast<std::uint32_t>(n)) + 0.0L;
+  if (b == 0) return 0.0L;
+  return Ganze_Potenz(b, static_cast<std::uint32_t>(n));
 }
 
 // The root as the library computes it for a radicand that is not negative, in place.

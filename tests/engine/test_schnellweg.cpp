@@ -483,7 +483,9 @@ TEST_F(Schnellweg, UngeprueftUndGeprueftGleich) {
       {"x^3", -0.0L, 0, "", false},  // 0 to a positive power is +0
       {"x^5", -0.0L, 0, "", false},
       {"x^2", -0.0L, 0, "", false},
-      {"x-(x^3)", -0.0L, -0.0L, "", false},  // -0 - (+0)
+      {"x-(x^3)", -0.0L, -0.0L, "", false},   // -0 - (+0)
+      {"x^11111", -0.25L, -0.0L, "", false},  // an odd power that underflows keeps its sign
+      {"x^3", -1E-2000L, -0.0L, "", false},
       {"(x+1)^3", 1, 8, "", false},
       {"2*-x", 3, -6, "", false},
       {"(x+1)/(x-1)", 3, 2, "", false},
