@@ -9,7 +9,7 @@ TZiffernfolge Ziffern_zerlegen(long double x, int stellen) {
   TZiffernfolge z;
   z.negativ = std::signbit(x);
   if (x == 0) {
-    z.ziffern = "0";
+    z.ziffern.push_back('0');
     return z;
   }
   stellen = std::clamp(stellen, 1, 30);
