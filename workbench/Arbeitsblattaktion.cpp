@@ -664,10 +664,12 @@ bool CSV_in_Tabelle_oeffnen(Tabelle& t) {
 
 // ---- command line ------------------------------------------------------------------------------
 
-bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel,
-                                 std::string& fehlertext) {
+namespace {
+
+// Reads a worksheet file for the command line and rebuilds its picture with the drawing record.
+bool Blatt_mit_Bild_lesen(const std::string& qdx, TArbeitsblatt& b, TBild& tbild,
+                          std::string& fehlertext) {
   std::string inhalt;
-  TArbeitsblatt b;
   if (!Datei_lesen(qdx, inhalt, fehlertext) || !Arbeitsblatt_lesen(inhalt, b, fehlertext))
     return false;
   const QImage bild = QImage::fromData(QByteArray::fromStdString(b.Png), "PNG");
@@ -675,8 +677,18 @@ bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel
     fehlertext = "Das Arbeitsblatt " + Dateiname(qdx) + " enthält kein lesbares Bild.";
     return false;
   }
-  TBild tbild(bild.width(), bild.height());
+  tbild = TBild(bild.width(), bild.height());
   Blattbild_herstellen(tbild, bild, b.Zeichnung);
+  return true;
+}
+
+}  // namespace
+
+bool Arbeitsblatt_Bild_schreiben(const std::string& qdx, const std::string& ziel,
+                                 std::string& fehlertext) {
+  TArbeitsblatt b;
+  TBild tbild(1, 1);
+  if (!Blatt_mit_Bild_lesen(qdx, b, tbild, fehlertext)) return false;
   return Bild_speichern_nach_Endung(tbild, ziel, fehlertext);
 }
 
@@ -687,17 +699,9 @@ bool Arbeitsblatt_Seiten_schreiben(const std::string& qdx, const std::string& zi
                  " muss auf .pdf enden.";
     return false;
   }
-  std::string inhalt;
   TArbeitsblatt b;
-  if (!Datei_lesen(qdx, inhalt, fehlertext) || !Arbeitsblatt_lesen(inhalt, b, fehlertext))
-    return false;
-  const QImage bild = QImage::fromData(QByteArray::fromStdString(b.Png), "PNG");
-  if (b.Png.empty() || bild.isNull()) {
-    fehlertext = "Das Arbeitsblatt " + Dateiname(qdx) + " enthält kein lesbares Bild.";
-    return false;
-  }
-  TBild tbild(bild.width(), bild.height());
-  Blattbild_herstellen(tbild, bild, b.Zeichnung);
+  TBild tbild(1, 1);
+  if (!Blatt_mit_Bild_lesen(qdx, b, tbild, fehlertext)) return false;
   Tabelle zahlen;
   Zellen_setzen(zahlen, b.Zellen);
   QByteArray daten;

@@ -18,18 +18,6 @@
 
 namespace {
 
-// What the main window shows of its switches and lists.
-class Fensterstand final : public Bedienstand {
- public:
-  bool Vorhanden(const char* n) const override { return Form1->Element(n) != nullptr; }
-  bool Haken(const char* n) const override { return Form1->Haken(n); }
-  int Eintrag(const char* n) const override { return Form1->Eintrag(n); }
-  int Eintraege(const char* n) const override {
-    const QComboBox* l = Form1->Liste(n);
-    return l ? l->count() : 0;
-  }
-};
-
 class Arbeitsblattfenster : public Plotfenster {
  protected:
   void SetUp() override {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QMetaObject>
@@ -18,6 +19,19 @@
 #include "support/SkriptDialoge.h"
 #include "windows/Bildflaeche.h"
 #include "windows/UQdx.h"
+#include "workbench/Arbeitsblattaktion.h"
+
+// What the main window shows of its switches and lists.
+class Fensterstand final : public Bedienstand {
+ public:
+  bool Vorhanden(const char* n) const override { return Form1->Element(n) != nullptr; }
+  bool Haken(const char* n) const override { return Form1->Haken(n); }
+  int Eintrag(const char* n) const override { return Form1->Eintrag(n); }
+  int Eintraege(const char* n) const override {
+    const QComboBox* l = Form1->Liste(n);
+    return l ? l->count() : 0;
+  }
+};
 
 class Plotfenster : public Hauptfenster_Test {
  protected:

@@ -22,17 +22,6 @@
 
 namespace {
 
-class Fensterstand final : public Bedienstand {
- public:
-  bool Vorhanden(const char* n) const override { return Form1->Element(n) != nullptr; }
-  bool Haken(const char* n) const override { return Form1->Haken(n); }
-  int Eintrag(const char* n) const override { return Form1->Eintrag(n); }
-  int Eintraege(const char* n) const override {
-    const QComboBox* l = Form1->Liste(n);
-    return l ? l->count() : 0;
-  }
-};
-
 // What the user sees: every control with a start value (text, check, item, enabled) and the
 // sheet itself (records, cells, pixels).
 struct TSicht {
