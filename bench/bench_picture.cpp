@@ -6,6 +6,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void KOS_zeichnen_messen(benchmark::State& state, const TKOS& ansicht) {
     KOS_zeichnen(bild);
     benchmark::DoNotOptimize(bild.Bild().constBits());
   }
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
 }
 
 void Startansicht(benchmark::State& state) {
@@ -51,7 +52,7 @@ BENCHMARK(Sehr_fern_1mm)->Unit(benchmark::kMicrosecond);
 // The start picture (coordinate system and the graph) with and without recording the drawing for
 // the vector forms: the recording must not slow plotting down noticeably.
 void Startbild_Aufzeichnung(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild;
   bild.Aufzeichnen_setzen(state.range(0) != 0);
   TScharwerte s;
