@@ -1,6 +1,7 @@
 #include "kos/UBildpaket.h"
 
 #include <QColor>
+#include <array>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -171,15 +172,40 @@ bool bild_lesen(Bytestrom& l, QImage& b) {
   return true;
 }
 
-void befehl_schreiben(Schreiber& s, const TZeichenbefehl& b, const QImage& bild) {
+// The fixed fields of an entry as words. They are stored as the difference to the previous
+// entry: a curve is a run of lines with the same pen whose corners move by a few pixels.
+constexpr int kFelder = 14;
+using TFelder = std::array<std::uint32_t, kFelder>;
+
+TFelder felder(const TZeichenbefehl& b) {
+  TFelder f{b.Stift.Farbe,
+            static_cast<std::uint32_t>(b.Stift.Breite),
+            static_cast<std::uint32_t>(b.Stift.Stil),
+            static_cast<std::uint32_t>(b.Stift.Modus),
+            b.Pinselfarbe,
+            static_cast<std::uint32_t>(b.Pinselstil)};
+  for (int i = 0; i < 8; ++i)
+    f[6 + i] = static_cast<std::uint32_t>(b.k[i]);
+  return f;
+}
+
+void felder_setzen(TZeichenbefehl& b, const TFelder& f) {
+  b.Stift.Farbe = f[0];
+  b.Stift.Breite = static_cast<int>(f[1]);
+  b.Stift.Stil = static_cast<TStiftstil>(f[2]);
+  b.Stift.Modus = static_cast<TStiftmodus>(f[3]);
+  b.Pinselfarbe = f[4];
+  b.Pinselstil = static_cast<int>(f[5]);
+  for (int i = 0; i < 8; ++i)
+    b.k[i] = static_cast<int>(f[6 + i]);
+}
+
+void befehl_schreiben(Schreiber& s, const TZeichenbefehl& b, const QImage& bild, TFelder& vorher) {
   s.zahl(static_cast<std::uint8_t>(b.Art));
-  s.zahl<std::uint32_t>(b.Stift.Farbe);
-  s.zahl<std::int32_t>(b.Stift.Breite);
-  s.zahl<std::int32_t>(static_cast<int>(b.Stift.Stil));
-  s.zahl<std::int32_t>(static_cast<int>(b.Stift.Modus));
-  s.zahl<std::uint32_t>(b.Pinselfarbe);
-  s.zahl<std::int32_t>(b.Pinselstil);
-  s.roh(b.k, sizeof b.k);
+  const TFelder f = felder(b);
+  for (int i = 0; i < kFelder; ++i)
+    s.zahl<std::uint32_t>(f[i] - vorher[i]);
+  vorher = f;
   s.zahl<std::uint32_t>(static_cast<std::uint32_t>(b.Punkte.size()));
   for (const QPoint& p : b.Punkte) {
     s.zahl<std::int32_t>(p.x());
@@ -223,17 +249,18 @@ bool text_lesen(Bytestrom& l, TZeichenbefehl& b) {
 }
 
 // bild stands in for the entries that shared the packed picture's pixels.
-bool befehl_lesen(Bytestrom& l, TZeichenbefehl& b, const QImage& bild) {
+bool befehl_lesen(Bytestrom& l, TZeichenbefehl& b, const QImage& bild, TFelder& vorher) {
   std::uint8_t art = 0, bitmap = 0;
-  std::int32_t stil = 0, modus = 0;
   std::uint32_t n = 0;
   if (!l.zahl(art) || art > static_cast<std::uint8_t>(TBefehlsart::Bitmap)) return false;
   b.Art = static_cast<TBefehlsart>(art);
-  if (!l.zahl(b.Stift.Farbe) || !l.zahl(b.Stift.Breite) || !l.zahl(stil) || !l.zahl(modus) ||
-      !l.zahl(b.Pinselfarbe) || !l.zahl(b.Pinselstil) || !l.roh(b.k, sizeof b.k) || !l.zahl(n))
-    return false;
-  b.Stift.Stil = static_cast<TStiftstil>(stil);
-  b.Stift.Modus = static_cast<TStiftmodus>(modus);
+  for (std::uint32_t& f : vorher) {
+    std::uint32_t d = 0;
+    if (!l.zahl(d)) return false;
+    f += d;
+  }
+  felder_setzen(b, vorher);
+  if (!l.zahl(n)) return false;
   if (n > l.rest() / 8) return false;
   b.Punkte.resize(n);
   for (QPoint& p : b.Punkte) {
@@ -252,8 +279,9 @@ void protokoll_schreiben(Schreiber& s, const TZeichenprotokoll& p, const QImage&
   s.zahl<std::int32_t>(p.Breite);
   s.zahl<std::int32_t>(p.Hoehe);
   s.zahl<std::uint64_t>(p.Befehle.size());
+  TFelder vorher{};
   for (const TZeichenbefehl& b : p.Befehle)
-    befehl_schreiben(s, b, bild);
+    befehl_schreiben(s, b, bild, vorher);
 }
 
 bool protokoll_lesen(Bytestrom& l, TZeichenprotokoll& p, const QImage& bild) {
@@ -262,8 +290,9 @@ bool protokoll_lesen(Bytestrom& l, TZeichenprotokoll& p, const QImage& bild) {
   // An entry takes at least its fixed fields: a count beyond the bytes left is damage.
   if (n > l.rest() / kBefehl_mindestens) return false;
   p.Befehle.resize(static_cast<std::size_t>(n));
+  TFelder vorher{};
   for (TZeichenbefehl& b : p.Befehle)
-    if (!befehl_lesen(l, b, bild)) return false;
+    if (!befehl_lesen(l, b, bild, vorher)) return false;
   return l.rest() == 0;
 }
 
