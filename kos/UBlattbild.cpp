@@ -6,11 +6,12 @@ bool TBlattteil_Regeln<TBlattbild>::Gleich(const TBlattbild& a, const TBlattbild
   if (a.Paket && b.Paket) return a.Paket == b.Paket;
   if (a.Paket) return a.Paket->Gleich(b.Bild);
   if (b.Paket) return b.Paket->Gleich(a.Bild);
-  // An untouched copy has the same change count; a picture drawn anew alike is equal too.
-  return a.Bild.Aenderungen() == b.Bild.Aenderungen() || a.Bild.Bild() == b.Bild.Bild();
+  // An untouched copy still shares the pixels, which compares at once.
+  return a.Bild.Bild() == b.Bild.Bild();
 }
 
 void TBlattteil_Regeln<TBlattbild>::Zuweisen(TBlattbild& ziel, const TBlattbild& quelle) {
+  // A package that does not decode leaves the picture as it is; the next plot draws it anew.
   if (quelle.Paket) {
     quelle.Paket->Entpacken(ziel.Bild);
     return;

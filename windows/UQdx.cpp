@@ -69,12 +69,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
-  // A new window starts from the state its controls show, not from what an earlier one left.
-  Werkbank_zuruecksetzen();
-  KOS.Bild_links = KOS.Bild_oben = 0;
-  KOS.Bildrand_rechts = KOS.Bildrand_unten = 640;
   Standard_Werte_einstellen();
-  Haken_setzen("CheckBox_Schar_f_zeichnen", true);
+  Haken_zeigen("CheckBox_Schar_f_zeichnen", true);
   // The start picture is the 5-mm grid button's action, which plots.
   SpeedButton_Raster_mittelClick();
 }

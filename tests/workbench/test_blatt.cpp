@@ -36,13 +36,13 @@ class Blatt : public ::testing::Test {
   Aufzeichnung a;
 };
 
-struct TAenderung {
+struct TTeilaenderung {
   const char* was;
   std::function<void()> aendern;
   std::function<bool()> sichtbar;
 };
 
-const TAenderung kAenderungen[] = {
+const TTeilaenderung kAenderungen[] = {
     {"Ansicht", [] { KOS.xli = -3; }, [] { return KOS.xli == -3; }},
     {"Stil", [] { Stil.Linienfarbe = 0x123456; }, [] { return Stil.Linienfarbe == 0x123456; }},
     {"Zahlformat", [] { Zahlformat.Fixkomma = true; }, [] { return Zahlformat.Fixkomma; }},
@@ -75,7 +75,7 @@ std::size_t Pruefsumme(const QImage& bild) {
 // Whichever layer a change is in, the image taken before it undoes it, the one after redoes it,
 // and the one reset takes it back to the start.
 TEST_F(Blatt, Jede_Schicht_kommt_aus_dem_Abbild_zurueck) {
-  for (const TAenderung& f : kAenderungen) {
+  for (const TTeilaenderung& f : kAenderungen) {
     SCOPED_TRACE(f.was);
     const TBlatt vorher = Blatt_erfassen();
     f.aendern();
