@@ -108,8 +108,8 @@ Tabelle& Tabelle::operator=(const Tabelle& t) {
       for (int i = 0; i < Tabelle_Blockzeilen; ++i) {
         if (alt[i] == neu[i]) continue;
         const int r = b * Tabelle_Blockzeilen + i;
-        if (links < 0) links = c, oben = r;  // columns run in order: the first is leftmost
-        oben = std::min(oben, r);
+        if (links < 0) links = c;  // columns run in order: the first is the leftmost
+        oben = oben < 0 ? r : std::min(oben, r);
         rechts = c;
         unten = std::max(unten, r);
       }

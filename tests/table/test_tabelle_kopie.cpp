@@ -43,10 +43,10 @@ TEST(Tabellenkopie, SchreibenInEineSiehtDieAndereNicht) {
     int spalte, zeile;
     std::string text;
   };
+  // The last write gives the copy the text it already holds.
   const std::vector<Schreiben> schreiben = {
       {true, 1, 1, "9"},     {false, 2, 1, "7"},    {false, 5, 33, "a"}, {true, 43, 1500, "z"},
-      {true, 0, 5, "fuenf"}, {false, 3, 0, "Kopf"}, {true, 2, 1, "2"},  // the copy writes what it
-                                                                        // already holds
+      {true, 0, 5, "fuenf"}, {false, 3, 0, "Kopf"}, {true, 2, 1, "2"},
   };
   for (const auto& s : schreiben)
     (s.in_kopie ? kopie : original).Zelle_setzen(s.spalte, s.zeile, s.text);
