@@ -66,6 +66,49 @@ BENCHMARK(BM_Sweep<false>)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
+// Reading every data cell of a full table, row by row (arg 0) or column by column (arg 1).
+void BM_Zelle_lesen(benchmark::State& s) {
+  Tabelle t;
+  Voll_fuellen(t, false);
+  for (auto _ : s) {
+    std::size_t n = 0;
+    if (s.range(0) == 0) {
+      for (int r = 1; r <= Letzte_Zeile; ++r)
+        for (int c = 1; c <= Letzte_Spalte; ++c)
+          n += t.Zelle(c, r).size();
+    } else {
+      for (int c = 1; c <= Letzte_Spalte; ++c)
+        for (int r = 1; r <= Letzte_Zeile; ++r)
+          n += t.Zelle(c, r).size();
+    }
+    benchmark::DoNotOptimize(n);
+  }
+}
+BENCHMARK(BM_Zelle_lesen)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// An undo step keeps a copy of the whole table: copying shares every block.
+void BM_Tabelle_kopieren(benchmark::State& s) {
+  Tabelle t;
+  Voll_fuellen(t, false);
+  for (auto _ : s) {
+    Tabelle kopie(t);
+    benchmark::DoNotOptimize(kopie);
+  }
+}
+BENCHMARK(BM_Tabelle_kopieren)->Unit(benchmark::kMicrosecond);
+
+// Whether an action changed the table: a copy with one cell written since (arg 1) or none
+// (arg 0) against the live table.
+void BM_Inhalt_gleich(benchmark::State& s) {
+  Tabelle t;
+  Voll_fuellen(t, false);
+  Tabelle kopie(t);
+  if (s.range(0)) kopie.Zelle_setzen(20, 700, "neu");
+  for (auto _ : s)
+    benchmark::DoNotOptimize(Inhalt_gleich(t, kopie));
+}
+BENCHMARK(BM_Inhalt_gleich)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

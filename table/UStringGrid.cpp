@@ -5,17 +5,20 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <unordered_set>
 
 #include "engine/UMatheBasisOp.h"
 #include "engine/UZeichenzahl.h"
 #include "kos/U_KOS.h"
 #include "platform/Dialoge.h"
 
+// Defined before the table: reading outside it must work while it is being built.
+const std::string Tabelle::leer_;
+
 Tabelle Zahlentabelle;
 
 namespace {
-
-const std::string leer_text;
 
 // Number of characters of a UTF-8 text (continuation bytes do not count).
 std::size_t Zeichenzahl(const std::string& s) {
@@ -37,23 +40,144 @@ bool Bereich_leer(const TZellbereich& b) {
 
 // ---- Tabelle ----------------------------------------------------------------------------------
 
-Tabelle::Tabelle() : zellen_(Tabelle_Zeilen) {
+namespace {
+
+// Every table starts on one block of empty cells; the first write into a block copies it.
+const std::shared_ptr<TZellblock>& Leerer_Block() {
+  static const auto leer = std::make_shared<TZellblock>();
+  return leer;
+}
+
+bool Block_leer(const TZellblock& b, int ab = 0) {
+  return std::all_of(b.begin() + ab, b.end(), [](const std::string& s) { return s.empty(); });
+}
+
+}  // namespace
+
+Tabelle::Tabelle() {
+  bloecke_.fill(Leerer_Block());
   Spaltenbreite.fill(Standard_Spaltenbreite);
   Spaltenbreite[0] = Startbreite_Spalte0;
   Tabellenkopf_schreiben(*this);
 }
 
-const std::string& Tabelle::Zelle(int spalte, int zeile) const {
-  if (!Gueltig(spalte, zeile)) return leer_text;
-  return zellen_[zeile][spalte];
+Tabelle::Tabelle(const Tabelle& t)
+    : bloecke_(t.bloecke_),
+      spalte_(t.spalte_),
+      zeile_(t.zeile_),
+      anker_spalte_(t.anker_spalte_),
+      anker_zeile_(t.anker_zeile_),
+      oben_(t.oben_),
+      links_(t.links_) {
+  Aussehen_uebernehmen(t);
+}
+
+void Tabelle::Aussehen_uebernehmen(const Tabelle& t) {
+  Standard_Spaltenbreite = t.Standard_Spaltenbreite;
+  Spaltenbreite = t.Spaltenbreite;
+  Standard_Zeilenhoehe = t.Standard_Zeilenhoehe;
+  Kopfzeilenhoehe = t.Kopfzeilenhoehe;
+  Gitterlinienbreite = t.Gitterlinienbreite;
+  Farbe_fest = t.Farbe_fest;
+  Farbe_Daten = t.Farbe_Daten;
+  Schrift = t.Schrift;
+}
+
+namespace {
+
+// The look as one comparable value.
+auto Aussehen(const Tabelle& t) {
+  const TSchrift& s = t.Schrift;
+  return std::tie(t.Standard_Spaltenbreite, t.Spaltenbreite, t.Standard_Zeilenhoehe,
+                  t.Kopfzeilenhoehe, t.Gitterlinienbreite, t.Farbe_fest, t.Farbe_Daten, s.Name,
+                  s.Groesse, s.fett, s.kursiv, s.unterstrichen, s.durchgestrichen, s.Farbe);
+}
+
+}  // namespace
+
+Tabelle& Tabelle::operator=(const Tabelle& t) {
+  if (this == &t) return *this;
+  Sammler sammler(*this);
+  // Row 0 and column 0 are cells too: -1 marks "no cell differs yet".
+  int links = -1, oben = -1, rechts = -1, unten = -1;
+  for (int c = 0; c <= Letzte_Spalte; ++c) {
+    for (int b = 0; b < Tabelle_Bloecke; ++b) {
+      const std::size_t n = Blocknummer(c, b * Tabelle_Blockzeilen);
+      if (bloecke_[n] == t.bloecke_[n]) continue;
+      const TZellblock &alt = *bloecke_[n], &neu = *t.bloecke_[n];
+      for (int i = 0; i < Tabelle_Blockzeilen; ++i) {
+        if (alt[i] == neu[i]) continue;
+        const int r = b * Tabelle_Blockzeilen + i;
+        if (links < 0) links = c;  // columns run in order: the first is the leftmost
+        oben = oben < 0 ? r : std::min(oben, r);
+        rechts = c;
+        unten = std::max(unten, r);
+      }
+    }
+  }
+  bloecke_ = t.bloecke_;
+  if (links >= 0) Inhalt_gemeldet(links, oben, rechts, unten);
+  if (Aussehen(*this) != Aussehen(t)) {
+    Aussehen_uebernehmen(t);
+    Melden(TAenderung::Geometrie, TZellbereich{0, 0, Letzte_Spalte, Letzte_Zeile});
+  }
+  return *this;
+}
+
+TZellblock& Tabelle::Block_schreiben(std::size_t nummer) {
+  Blockzeiger& p = bloecke_[nummer];
+  if (p.use_count() > 1) p = std::make_shared<TZellblock>(*p);
+  return *p;
 }
 
 void Tabelle::Zelle_setzen(int spalte, int zeile, const std::string& text) {
   if (!Gueltig(spalte, zeile)) return;
-  std::string& z = zellen_[zeile][spalte];
-  if (z == text) return;
-  z = text;
+  if (Zelle(spalte, zeile) == text) return;
+  // text may be a cell of this table: a shared block it lies in stays alive while copied.
+  Zelle_schreiben(spalte, zeile) = text;
   Inhalt_gemeldet(spalte, zeile, spalte, zeile);
+}
+
+bool Tabelle::Daten_leeren() {
+  bool geaendert = false;
+  for (int c = 1; c <= Letzte_Spalte; ++c) {
+    for (int b = 0; b < Tabelle_Bloecke; ++b) {
+      // Block 0 keeps the column's caption in row 0.
+      const int ab = b == 0 ? 1 : 0;
+      const std::size_t n = Blocknummer(c, b * Tabelle_Blockzeilen);
+      if (Block_leer(*bloecke_[n], ab)) continue;
+      geaendert = true;
+      if (ab == 0) {
+        bloecke_[n] = Leerer_Block();
+      } else {
+        TZellblock& z = Block_schreiben(n);
+        std::for_each(z.begin() + ab, z.end(), [](std::string& s) { s.clear(); });
+      }
+    }
+  }
+  return geaendert;
+}
+
+void Tabelle::Zeile_herausnehmen(int spalte, int zeile) {
+  const int erster = zeile / Tabelle_Blockzeilen;
+  for (int b = erster; b < Tabelle_Bloecke; ++b) {
+    const int ab = b == erster ? zeile % Tabelle_Blockzeilen : 0;
+    const std::size_t n = Blocknummer(spalte, b * Tabelle_Blockzeilen);
+    // The cell that moves up into this block's last row; the rows past the table stay empty.
+    const std::string& nachruecker = b + 1 < Tabelle_Bloecke ? (*bloecke_[n + 1])[0] : leer_;
+    // An empty stretch that only gets an empty cell stays as it is (and shared).
+    if (nachruecker.empty() && Block_leer(*bloecke_[n], ab)) continue;
+    TZellblock& z = Block_schreiben(n);
+    std::move(z.begin() + ab + 1, z.end(), z.begin() + ab);
+    z.back() = nachruecker;
+  }
+}
+
+void Tabelle::Spalte_herausnehmen(int spalte) {
+  // A column is a run of blocks: moving columns moves pointers only.
+  const auto beginn = bloecke_.begin() + static_cast<std::ptrdiff_t>(spalte) * Tabelle_Bloecke;
+  std::move(beginn + Tabelle_Bloecke, bloecke_.end(), beginn);
+  std::fill(bloecke_.end() - Tabelle_Bloecke, bloecke_.end(), Leerer_Block());
 }
 
 TZellbereich Tabelle::Auswahl() const {
@@ -157,6 +281,30 @@ Tabelle::Sammler::~Sammler() {
   t_.Melden(TAenderung::Inhalt, t_.sammelbereich_);
 }
 
+bool Inhalt_gleich(const Tabelle& a, const Tabelle& b) {
+  if (a.Spaltenbreite != b.Spaltenbreite) return false;
+  for (std::size_t n = 0; n < a.bloecke_.size(); ++n)
+    if (a.bloecke_[n] != b.bloecke_[n] && *a.bloecke_[n] != *b.bloecke_[n]) return false;
+  return true;
+}
+
+std::size_t Tabellen_Speicher(std::span<const Tabelle* const> tabellen) {
+  std::unordered_set<const void*> gezaehlt;
+  std::size_t bytes = 0;
+  for (const Tabelle* t : tabellen) {
+    if (t == nullptr || !gezaehlt.insert(t).second) continue;
+    bytes += sizeof(Tabelle);
+    for (const auto& block : t->bloecke_) {
+      if (!gezaehlt.insert(block.get()).second) continue;
+      bytes += sizeof(TZellblock);
+      // Texts beyond the string's own buffer live on the heap, with their terminating zero.
+      for (const std::string& s : *block)
+        if (s.capacity() > std::string().capacity()) bytes += s.capacity() + 1;
+    }
+  }
+  return bytes;
+}
+
 // ---- numbers in cells -------------------------------------------------------------------------
 
 namespace {
@@ -243,16 +391,7 @@ void Tabelle_leeren(Tabelle& t) {
   {
     Tabelle::Sammler sammler(t);
     Tabellenkopf_schreiben(t);
-    bool geaendert = false;
-    for (int r = 1; r <= Letzte_Zeile; ++r) {
-      auto& zeile = t.Zeilenzellen(r);
-      for (int c = 1; c <= Letzte_Spalte; ++c) {
-        if (!zeile[c].empty()) {
-          zeile[c].clear();
-          geaendert = true;
-        }
-      }
-    }
+    const bool geaendert = t.Daten_leeren();
     if (geaendert) t.Melden(TAenderung::Inhalt, TZellbereich{1, 1, Letzte_Spalte, Letzte_Zeile});
   }
   Ecke_links_oben_zeigen(t);
@@ -270,24 +409,20 @@ std::string Zeilennummer_nach_Aenderung(int r) {
 void Zeile_entfernen(Tabelle& t, int zeile) {
   if (zeile < 1 || zeile > Letzte_Zeile) return;
   Eingabe_uebernehmen(t);
-  for (int k = zeile; k < Letzte_Zeile; ++k)
-    t.Zeilenzellen(k).swap(t.Zeilenzellen(k + 1));
-  for (auto& z : t.Zeilenzellen(Letzte_Zeile))
-    z.clear();
-  for (int r = 1; r <= Letzte_Zeile; ++r)
-    t.Zeilenzellen(r)[0] = Zeilennummer_nach_Aenderung(r);
+  for (int c = 1; c <= Letzte_Spalte; ++c)
+    t.Zeile_herausnehmen(c, zeile);
+  // Column 0 is renumbered as a whole; the labels that stay the same keep their block.
+  for (int r = 1; r <= Letzte_Zeile; ++r) {
+    const std::string nummer = Zeilennummer_nach_Aenderung(r);
+    if (t.Zelle(0, r) != nummer) t.Zelle_schreiben(0, r) = nummer;
+  }
   t.Melden(TAenderung::Inhalt, TZellbereich{0, 1, Letzte_Spalte, Letzte_Zeile});
 }
 
 void Spalte_entfernen(Tabelle& t, int spalte) {
   if (spalte < 1 || spalte > Letzte_Spalte) return;
   Eingabe_uebernehmen(t);
-  for (int r = 0; r <= Letzte_Zeile; ++r) {
-    auto& z = t.Zeilenzellen(r);
-    for (int k = spalte; k < Letzte_Spalte; ++k)
-      z[k].swap(z[k + 1]);
-    z[Letzte_Spalte].clear();
-  }
+  t.Spalte_herausnehmen(spalte);
   t.Melden(TAenderung::Inhalt, TZellbereich{spalte, 0, Letzte_Spalte, Letzte_Zeile});
 }
 

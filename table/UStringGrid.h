@@ -6,7 +6,10 @@
 // that move the focus or read the selection work without a window.
 
 #include <array>
+#include <cstddef>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,14 +50,31 @@ enum class TAenderung {
   Geometrie,  // column widths
 };
 
+// The cells are kept column by column in blocks of 32 rows, each block shared by every copy of
+// the table that has not written into it; a write copies a shared block first. Keeping many
+// copies (the undo steps) thus costs only the blocks that differ.
+constexpr int Tabelle_Blockzeilen = 32;
+constexpr int Tabelle_Bloecke = (Tabelle_Zeilen + Tabelle_Blockzeilen - 1) / Tabelle_Blockzeilen;
+using TZellblock = std::array<std::string, Tabelle_Blockzeilen>;
+
 class Tabelle {
  public:
   Tabelle();
-  Tabelle(const Tabelle&) = delete;
-  Tabelle& operator=(const Tabelle&) = delete;
+  // A copy has the cells (sharing every block), the look and the focus, selection and top-left
+  // cell of the original; no watchers, no input hooks, no running bulk change.
+  Tabelle(const Tabelle& t);
+  // Takes over the cells and the look of t. The target keeps its watchers, input hooks, focus,
+  // selection and top-left cell; an open input is taken over first. The watchers get one
+  // Inhalt notice over the rectangle of the cells that differed (collected like any other
+  // change while a Sammler runs) and one Geometrie notice when the look changed.
+  Tabelle& operator=(const Tabelle& t);
 
-  // Cells outside the table read as empty; writes outside it are ignored.
-  const std::string& Zelle(int spalte, int zeile) const;
+  // Cells outside the table read as empty; writes outside it are ignored. The reference stays
+  // valid until the next change of the table.
+  const std::string& Zelle(int spalte, int zeile) const {
+    if (!Gueltig(spalte, zeile)) return leer_;
+    return (*bloecke_[Blocknummer(spalte, zeile)])[Blockzeile(zeile)];
+  }
   void Zelle_setzen(int spalte, int zeile, const std::string& text);
   static bool Gueltig(int spalte, int zeile) {
     return spalte >= 0 && spalte <= Letzte_Spalte && zeile >= 0 && zeile <= Letzte_Zeile;
@@ -111,14 +131,39 @@ class Tabelle {
     Tabelle& t_;
   };
 
-  // Raw row access for the operations that move whole rows and columns.
-  std::array<std::string, Tabelle_Spalten>& Zeilenzellen(int zeile) { return zellen_[zeile]; }
+  friend bool Inhalt_gleich(const Tabelle& a, const Tabelle& b);
+  friend std::size_t Tabellen_Speicher(std::span<const Tabelle* const> tabellen);
 
  private:
   friend void Eingabe_uebernehmen(const Tabelle& t);
-  void Inhalt_gemeldet(int l, int o, int r, int u);
+  friend void Tabelle_leeren(Tabelle& t);
+  friend void Zeile_entfernen(Tabelle& t, int zeile);
+  friend void Spalte_entfernen(Tabelle& t, int spalte);
 
-  std::vector<std::array<std::string, Tabelle_Spalten>> zellen_;
+  using Blockzeiger = std::shared_ptr<TZellblock>;
+  // Unsigned arithmetic: the cell is valid here, and the division becomes a shift.
+  static constexpr std::size_t Blocknummer(int spalte, int zeile) {
+    return static_cast<std::size_t>(spalte) * Tabelle_Bloecke +
+           static_cast<std::size_t>(zeile) / Tabelle_Blockzeilen;
+  }
+  static constexpr std::size_t Blockzeile(int zeile) {
+    return static_cast<std::size_t>(zeile) % Tabelle_Blockzeilen;
+  }
+  static const std::string leer_;
+
+  void Inhalt_gemeldet(int l, int o, int r, int u);
+  // The block, copied first when another table holds it too.
+  TZellblock& Block_schreiben(std::size_t nummer);
+  std::string& Zelle_schreiben(int spalte, int zeile) {
+    return Block_schreiben(Blocknummer(spalte, zeile))[Blockzeile(zeile)];
+  }
+  // The rows and columns moved as a whole by the operations above; see there.
+  bool Daten_leeren();
+  void Zeile_herausnehmen(int spalte, int zeile);
+  void Spalte_herausnehmen(int spalte);
+  void Aussehen_uebernehmen(const Tabelle& t);
+
+  std::array<Blockzeiger, static_cast<std::size_t>(Tabelle_Spalten) * Tabelle_Bloecke> bloecke_;
   int spalte_ = -1, zeile_ = -1;
   int anker_spalte_ = -1, anker_zeile_ = -1;
   int oben_ = 1, links_ = 1;
@@ -133,6 +178,13 @@ class Tabelle {
 
 // The program's number store; the main window's StringGrid1 shows it.
 extern Tabelle Zahlentabelle;
+
+// Same cell texts and column widths. Blocks both tables share are equal without a look at them,
+// so comparing a copy with its original costs only the blocks written since.
+bool Inhalt_gleich(const Tabelle& a, const Tabelle& b);
+// The bytes the tables hold together, each table object and each shared block counted once; a
+// block counts its strings' heap when they outgrow the string's own buffer.
+std::size_t Tabellen_Speicher(std::span<const Tabelle* const> tabellen);
 
 // Hands an input still open in a view over into the cells. Every operation below that reads or
 // changes cells calls it first; while a hand-over runs, further calls do nothing.
