@@ -140,8 +140,9 @@ void TForm1::Verlauf_einrichten() {
     oeffnen->setMenu(menue);
     oeffnen->setPopupMode(QToolButton::MenuButtonPopup);
     // A narrow arrow leaves the caption its room on the small button.
-    oeffnen->setStyleSheet(QStringLiteral("QToolButton { padding: 0px 4px 0px 0px; }"
-                                          "QToolButton::menu-button { width: 5px; }"));
+    oeffnen->setStyleSheet(
+        QStringLiteral("QToolButton { padding: 0px 4px 0px 0px; }"
+                       "QToolButton::menu-button { width: 5px; }"));
   }
   Titel_zeigen();
 }

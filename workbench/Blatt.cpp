@@ -139,7 +139,10 @@ TArbeitsblatt Blatt_als_Arbeitsblatt(const TBlatt& b) {
 
 std::size_t Blaetter_Bytes(const std::vector<const TBlatt*>& blaetter) {
   std::vector<const TBlattabbild*> abbilder(blaetter.begin(), blaetter.end());
-  return Blattabbilder_Speicher(abbilder);
+  std::vector<const Tabelle*> tabellen;
+  for (const TBlatt* b : blaetter)
+    if (const Tabelle* t = b->Teil<Tabelle>()) tabellen.push_back(t);
+  return Blattabbilder_Speicher(abbilder) + Tabellen_Speicher(tabellen);
 }
 
 // ---- history -----------------------------------------------------------------------------------
