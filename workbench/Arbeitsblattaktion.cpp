@@ -136,13 +136,7 @@ void Zustaende_setzen(const TArbeitsblatt& b) {
 
 void Bedienung_auffrischen(Anzeige& a, const Bedienstand& s, const TArbeitsblatt& b) {
   Listen_zeigen(a, s, b, false);
-  a.Farbe_zeigen("Panel_Farbe_Punkte", Stil.Punktfarbe);
-  a.Farbe_zeigen("Panel_Farbe_Raster", KOS.Rasterfarbe);
-  a.Farbe_zeigen("Panel_Linienfarbe_definieren", Stil.Linienfarbe);
-  a.Farbe_zeigen("Panel_Fuellfarbe_definieren", Stil.Fuellfarbe);
-  a.Schrift_zeigen("Edit_Text_in_Grafik", Werkbank.Textschrift);
-  for (const char* n : {"ComboBox_Linienart", "ComboBox_Punkteart", "ComboBox_Flaechenfuellung"})
-    a.Neu_malen(n);
+  Stil_zeigen(a);
   Raster_zeigen(a);
 }
 

@@ -92,13 +92,7 @@ void Blatt_zeigen(Anzeige& a, const TBedienung& vorher, const Texte& texte_vorhe
   for (const auto& [n, h] : Bedienung.Hinweise)
     a.Hinweis_anzeigen(n.c_str(), h);
   a.Eintrag_anzeigen("ScrollBar1", Werkbank.Schieberposition);
-  a.Farbe_zeigen("Panel_Farbe_Punkte", Stil.Punktfarbe);
-  a.Farbe_zeigen("Panel_Farbe_Raster", KOS.Rasterfarbe);
-  a.Farbe_zeigen("Panel_Linienfarbe_definieren", Stil.Linienfarbe);
-  a.Farbe_zeigen("Panel_Fuellfarbe_definieren", Stil.Fuellfarbe);
-  a.Schrift_zeigen("Edit_Text_in_Grafik", Werkbank.Textschrift);
-  for (const char* n : {"ComboBox_Linienart", "ComboBox_Punkteart", "ComboBox_Flaechenfuellung"})
-    a.Neu_malen(n);
+  Stil_zeigen(a);
   Kurvenmuster_zeigen(a);
 }
 

@@ -593,6 +593,16 @@ void Liste_gewaehlt(Anzeige& a, const char* liste, int eintrag) {
     if (Gleich(r.name, liste)) return r.regel(a, eintrag);
 }
 
+void Stil_zeigen(Anzeige& a) {
+  a.Farbe_zeigen("Panel_Farbe_Punkte", Stil.Punktfarbe);
+  a.Farbe_zeigen("Panel_Farbe_Raster", KOS.Rasterfarbe);
+  a.Farbe_zeigen("Panel_Linienfarbe_definieren", Stil.Linienfarbe);
+  a.Farbe_zeigen("Panel_Fuellfarbe_definieren", Stil.Fuellfarbe);
+  a.Schrift_zeigen("Edit_Text_in_Grafik", Werkbank.Textschrift);
+  for (const char* n : {"ComboBox_Linienart", "ComboBox_Punkteart", "ComboBox_Flaechenfuellung"})
+    a.Neu_malen(n);
+}
+
 void Kurvenmuster_zeigen(Anzeige& a) {
   const TStil stil = Stil;
   for (const TKurvenschalter& k : kKurvenschalter) {
@@ -628,10 +638,7 @@ void Standardwerte_einstellen(Anzeige& a) {
   a.Haken_zeigen("SpeedButton_Raster_gestrichelt", true);
   Startwerte_zeigen(a);
   a.Eintrag_zeigen("ScrollBar1", Werkbank.Schieberposition);
-  a.Farbe_zeigen("Panel_Farbe_Punkte", Stil.Punktfarbe);
-  a.Farbe_zeigen("Panel_Farbe_Raster", KOS.Rasterfarbe);
-  a.Farbe_zeigen("Panel_Linienfarbe_definieren", Stil.Linienfarbe);
-  a.Farbe_zeigen("Panel_Fuellfarbe_definieren", Stil.Fuellfarbe);
+  Stil_zeigen(a);
   for (const char* f : kStartfelder) {
     if (!Zahlfeld_verlassen(a, f)) Ganzzahlfeld_verlassen(a, f);
   }
