@@ -615,6 +615,10 @@ void TFensterbasis::Aufrufen_als_Aktion(int handler, QGenericArgument a1, QGener
   Aktion_endet();
 }
 
+void TFensterbasis::Als_Aktion_aufrufen(const QByteArray& handler, int wert) {
+  Aufrufen_als_Aktion(Handler_suchen(handler), Q_ARG(int, wert));
+}
+
 void TFensterbasis::Aktion_beginnt() {
   if (aktionstiefe_ == 0) {
     aktion_.clear();

@@ -156,6 +156,9 @@ class TFensterbasis : public QWidget, public Anzeige {
   // Enter in a term field whose term passed its check; a window without a picture moves on.
   virtual void Termfeld_bestaetigt() { focusNextChild(); }
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  // Runs the handler of that name with one whole-number argument as a user's action (for
+  // controls a window adds itself, such as option buttons).
+  void Als_Aktion_aufrufen(const QByteArray& handler, int wert);
 
  private slots:
   void Aktion_beginnt();

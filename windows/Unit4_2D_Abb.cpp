@@ -215,9 +215,8 @@ void TForm4::Optionsgruppen_aufbauen() {
       knoepfe->addButton(k, i);
     }
     const QByteArray handler = QByteArray(e.name) + "Change";
-    connect(knoepfe, &QButtonGroup::idClicked, this, [this, handler](int id) {
-      QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection, Q_ARG(int, id));
-    });
+    connect(knoepfe, &QButtonGroup::idClicked, this,
+            [this, handler](int id) { Als_Aktion_aufrufen(handler, id); });
   }
 }
 

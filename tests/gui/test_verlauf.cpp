@@ -16,6 +16,7 @@
 
 #include "table/UStringGrid.h"
 #include "test_plot_fenster.h"
+#include "windows/Unit4_2D_Abb.h"
 #include "workbench/Blatt.h"
 #include "workbench/Sicherung.h"
 #include "workbench/Startwerte.h"
@@ -41,6 +42,9 @@ TSicht Sicht() {
     s.Bedienung[w.name] = v;
   }
   s.Bedienung["ScrollBar1"] = std::to_string(Form1->ScrollBar1->value());
+  for (const auto* k : Form1->Form4->findChildren<QAbstractButton*>())
+    if (k->objectName().startsWith("RadioGroup_") && k->isChecked())
+      s.Bedienung[k->objectName().section('_', 0, 1).toStdString()] = k->objectName().toStdString();
   s.Blatt = Blatt_erfassen();
   s.Pixel = Form1->Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
   return s;
@@ -86,6 +90,12 @@ const TAktion kAktionen[] = {
     {"Zahl getippt mit Kopplung", [](SkriptDialoge&) { Feld("Edit_xa", "-4"); }},
     {"Schalter", [](SkriptDialoge&) { Knopf("CheckBox_Schar_g_zeichnen"); }},
     {"Modusschalter", [](SkriptDialoge&) { Knopf("CheckBox_rekursiv"); }},
+    {"Schalter mit Freigabe, Hinweis und Beschriftung",
+     [](SkriptDialoge&) { Knopf("CheckBox_Polar_Wahl"); }},
+    {"Option im Abbildungsfenster",
+     [](SkriptDialoge&) {
+       Form1->Form4->findChild<QAbstractButton*>("RadioGroup_Abbildung_2")->click();
+     }},
     {"Liste", [](SkriptDialoge&) { Liste("ComboBox_Nachkommastellen", 2); }},
     {"Testdaten schreiben Zellen", [](SkriptDialoge&) { Knopf("SpeedButton_Testdaten_LinReg"); }},
     {"Tabelle löschen",
