@@ -26,6 +26,7 @@
 #include "engine/KOS.h"
 #include "engine/UFunktionsParser.h"
 #include "kos/UGrafik.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -174,7 +175,7 @@ void BM_Referenz(benchmark::State& state) {
 }
 
 void BM_Plot(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   TScharwerte s;
   s.t1 = t_wert;

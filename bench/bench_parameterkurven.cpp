@@ -8,6 +8,7 @@
 #include "analysis/UParameterkurven.h"
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ TScharwerte Schar(bool alle_t) {
 }
 
 void BM_Startellipse(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   for (auto _ : state) {
     Parameterkurve_zeichnen(bild, "x·cos(t)", "3x/5·sin(t)", 0xFF0000, 1, kVoll, Schar(false));
@@ -31,7 +32,7 @@ void BM_Startellipse(benchmark::State& state) {
 BENCHMARK(BM_Startellipse)->Unit(benchmark::kMicrosecond);
 
 void BM_Sieben_Ellipsen(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   for (auto _ : state) {
     Parameterkurve_zeichnen(bild, "x·cos(t)", "3x/5·sin(t)", 0xFF0000, 1, kVoll, Schar(true));
@@ -41,7 +42,7 @@ void BM_Sieben_Ellipsen(benchmark::State& state) {
 BENCHMARK(BM_Sieben_Ellipsen)->Unit(benchmark::kMicrosecond);
 
 void BM_Polare_Rose(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   for (auto _ : state) {
     Polarkurve_zeichnen(bild, "1,2t·sin(7t)", 0xFF0000, 1, kVoll, Schar(false));
@@ -52,7 +53,7 @@ BENCHMARK(BM_Polare_Rose)->Unit(benchmark::kMicrosecond);
 
 // 0 to 1e9 in steps of 0,001: the cap ends each member after its maximum number of points.
 void BM_Absurder_Bereich(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   for (auto _ : state) {
     Parameterkurve_zeichnen(bild, "sin(t)", "cos(t)", 0xFF0000, 1, {0, 1e9L, 1e-3L}, Schar(false));

@@ -4,8 +4,10 @@
 
 #include "analysis/UKurven.h"
 #include "engine/KOS.h"
+#include "kos/UBildpaket.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -18,7 +20,7 @@ void KOS_zeichnen_messen(benchmark::State& state, const TKOS& ansicht) {
     KOS_zeichnen(bild);
     benchmark::DoNotOptimize(bild.Bild().constBits());
   }
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
 }
 
 void Startansicht(benchmark::State& state) {
@@ -51,7 +53,7 @@ BENCHMARK(Sehr_fern_1mm)->Unit(benchmark::kMicrosecond);
 // The start picture (coordinate system and the graph) with and without recording the drawing for
 // the vector forms: the recording must not slow plotting down noticeably.
 void Startbild_Aufzeichnung(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild;
   bild.Aufzeichnen_setzen(state.range(0) != 0);
   TScharwerte s;
@@ -63,6 +65,72 @@ void Startbild_Aufzeichnung(benchmark::State& state) {
   state.counters["Eintraege"] = static_cast<double>(bild.Protokoll().Befehle.size());
 }
 BENCHMARK(Startbild_Aufzeichnung)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A full plot as a user leaves it: axes, grid, three curves (one a family), a caption. Its record
+// holds a few thousand entries.
+TBild Plotbild() {
+  KOS = TKOS{};
+  TBild bild;
+  TScharwerte s;
+  s.alle_t = true;
+  KOS_zeichnen(bild);
+  Kurve_zeichnen(bild, "0,1tx(9t-x²)", 0xFF0000, 1, Modus_Funktion, -8, 8, s);
+  Kurve_zeichnen(bild, "3sin(x)", 0x008000, 2, Modus_Funktion, -8, 8, TScharwerte{});
+  Kurve_zeichnen(bild, "x³/20-x", 0x0000FF, 3, Modus_Funktion, -8, 8, TScharwerte{});
+  Text_schreiben(bild, 30, 30, "f(x) = 0,1tx(9t-x²)", "Arial", 12, Pinsel_leer, Schrift_fett,
+                 0xFF0000);
+  return bild;
+}
+
+void Groessen_melden(benchmark::State& state, const TBild& bild, const TBildpaket& paket) {
+  const double roh = static_cast<double>(bild.Bild().sizeInBytes());
+  state.counters["Paket_Bytes"] = static_cast<double>(paket.Bytes());
+  state.counters["Pixel_Bytes"] = roh;
+  state.counters["Faktor"] = roh / static_cast<double>(paket.Bytes());
+  state.counters["Eintraege"] = static_cast<double>(bild.Protokoll().Befehle.size());
+}
+
+// Packing runs for every undo step whose picture changed.
+void Bild_packen(benchmark::State& state) {
+  const TBild bild = Plotbild();
+  TBildpaket paket;
+  for (auto _ : state) {
+    paket = TBildpaket::Packen(bild);
+    benchmark::DoNotOptimize(paket);
+  }
+  Groessen_melden(state, bild, paket);
+}
+BENCHMARK(Bild_packen)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Unpacking runs on every undo or redo that brings a packed picture back.
+void Bild_entpacken(benchmark::State& state) {
+  const TBild bild = Plotbild();
+  const TBildpaket paket = TBildpaket::Packen(bild);
+  TBild ziel;
+  bool ok = true;
+  for (auto _ : state)
+    ok = paket.Entpacken(ziel) && ok;
+  if (!ok || !(ziel.Bild() == bild.Bild())) state.SkipWithError("nicht dasselbe Bild");
+  Groessen_melden(state, bild, paket);
+}
+BENCHMARK(Bild_entpacken)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// Comparing the live picture with the newest packed step, to share it when nothing changed.
+void Bild_vergleichen(benchmark::State& state) {
+  const TBild bild = Plotbild();
+  const TBildpaket paket = TBildpaket::Packen(bild);
+  bool gleich = true;
+  for (auto _ : state)
+    gleich = paket.Gleich(bild) && gleich;
+  if (!gleich) state.SkipWithError("nicht gleich");
+}
+BENCHMARK(Bild_vergleichen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ const std::string kF = "0,1tx(9t-x²)";
 
 // The start picture: 5-mm grid, axes, numbers and the graph of f for t = 1.
 void BM_Startbild(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   TScharwerte s;
   for (auto _ : state) {
@@ -26,7 +27,7 @@ BENCHMARK(BM_Startbild)->Unit(benchmark::kMillisecond);
 
 // Seven members of the family with f, f', f'', f''' and the integral function F.
 void BM_Schar_mit_Ableitungen_und_F(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   TScharwerte s;
   s.alle_t = true;

@@ -6,6 +6,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr long kUeberspringen = kIterationen * 3 / 4;
 // The diagram in the start view (k from -8 to 8): where |k| is large the iteration overflows and
 // every later value is an evaluation error.
 void BM_Bifurkation_Startansicht(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   for (auto _ : state) {
     Bifurkation_zeichnen(bild, kLogistisch, 0.5L, kIterationen, kUeberspringen, 0xFF0000);
@@ -28,7 +29,7 @@ BENCHMARK(BM_Bifurkation_Startansicht)->Unit(benchmark::kMillisecond);
 
 // The classic picture: k from 2,5 to 4, x from 0 to 1.
 void BM_Bifurkation_Feigenbaum(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   KOS.xli = 2.5L;
   KOS.xre = 4;
   KOS.yu = 0;
@@ -43,7 +44,7 @@ BENCHMARK(BM_Bifurkation_Feigenbaum)->Unit(benchmark::kMillisecond);
 
 // Computing and drawing a web diagram of 500 steps with its guess.
 void BM_Spinnweb(benchmark::State& state) {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   TBild bild(641, 641);
   TFolgenvorgabe v;
   v.term = kLogistisch;

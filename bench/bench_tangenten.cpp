@@ -10,6 +10,7 @@
 #include "platform/Dialoge.h"
 #include "workbench/Tangentenaktion.h"
 #include "workbench/Werkbank.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -22,11 +23,11 @@ struct Stumm final : Dialoge {
 // The picture only; every other control is left alone.
 struct Bildanzeige final : Anzeige {
   TBild bild{641, 641};
-  void Text_zeigen(const char*, const std::string&) override {}
-  void Haken_zeigen(const char*, bool) override {}
-  void Eintrag_zeigen(const char*, int) override {}
-  void Freigabe_zeigen(const char*, bool) override {}
-  void Hinweis_zeigen(const char*, const std::string&) override {}
+  void Text_anzeigen(const char*, const std::string&) override {}
+  void Haken_anzeigen(const char*, bool) override {}
+  void Eintrag_anzeigen(const char*, int) override {}
+  void Freigabe_anzeigen(const char*, bool) override {}
+  void Hinweis_anzeigen(const char*, const std::string&) override {}
   void Farbe_zeigen(const char*, TFarbe) override {}
   void Schrift_zeigen(const char*, const TSchrift&) override {}
   void Neu_malen(const char*) override {}
@@ -36,8 +37,7 @@ struct Bildanzeige final : Anzeige {
 
 template <typename F>
 void Werkzeug(benchmark::State& state, F klick) {
-  KOS = TKOS{};
-  Werkbank_zuruecksetzen();
+  Blatt_Speicher().Zuruecksetzen();
   Werkbank.Feldtexte["Edit_fSchar"] = "x^2";
   Werkbank.Kurve_zeichnen[Kurve_f] = true;
   Werkbank.aStart = 1;

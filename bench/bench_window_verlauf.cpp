@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QTemporaryDir>
 #include <string>
 
@@ -21,21 +20,6 @@ QApplication& App() {
   static QApplication app(argc, argv);
   return app;
 }
-
-class Fensterstand final : public Bedienstand {
- public:
-  explicit Fensterstand(const TForm1& f) : f_(f) {}
-  bool Vorhanden(const char* n) const override { return f_.Element(n) != nullptr; }
-  bool Haken(const char* n) const override { return f_.Haken(n); }
-  int Eintrag(const char* n) const override { return f_.Eintrag(n); }
-  int Eintraege(const char* n) const override {
-    const QComboBox* l = f_.Liste(n);
-    return l ? l->count() : 0;
-  }
-
- private:
-  const TForm1& f_;
-};
 
 void Tabelle_fuellen(int marke) {
   Tabelle::Sammler s(Zahlentabelle);
@@ -88,17 +72,17 @@ void BM_Speicher_100_Schritte(benchmark::State& state) {
   Tabelle_fuellen(0);
   for (auto _ : state) {
     TVerlauf v;
-    v.Beginnen(Blatt_erfassen(form, Fensterstand(form)));
+    v.Beginnen(Blatt_erfassen());
     for (int i = 0; i < 100; ++i) {
       Spalte_aendern(1 + i % Letzte_Spalte, i);
       if (i % 2)
         form.SpeedButton_Zoom_inClick();
       else
         form.SpeedButton_Zoom_outClick();
-      v.Merken(Blatt_erfassen(form, Fensterstand(form), &v.Jetzt()));
+      v.Merken(Blatt_erfassen(&v.Jetzt()));
     }
-    state.counters["MB_100_Schritte"] = static_cast<double>(Blatt_Speicher(v.Alle())) / 1e6;
-    state.counters["MB_ein_Blatt"] = static_cast<double>(Blatt_Speicher({&v.Jetzt()})) / 1e6;
+    state.counters["MB_100_Schritte"] = static_cast<double>(Blaetter_Bytes(v.Alle())) / 1e6;
+    state.counters["MB_ein_Blatt"] = static_cast<double>(Blaetter_Bytes({&v.Jetzt()})) / 1e6;
   }
 }
 BENCHMARK(BM_Speicher_100_Schritte)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -108,7 +92,7 @@ void BM_Sicherung_schreiben_volle_Tabelle(benchmark::State& state) {
   App();
   TForm1 form;
   Tabelle_fuellen(0);
-  const TBlatt b = Blatt_erfassen(form, Fensterstand(form));
+  const TBlatt b = Blatt_erfassen();
   QTemporaryDir dir;
   const std::string pfad = dir.filePath("wiederherstellung.qdx").toStdString();
   for (auto _ : state) {
@@ -124,7 +108,7 @@ void BM_Sicherung_uebergeben(benchmark::State& state) {
   App();
   TForm1 form;
   Tabelle_fuellen(0);
-  const TBlatt b = Blatt_erfassen(form, Fensterstand(form));
+  const TBlatt b = Blatt_erfassen();
   for (auto _ : state) {
     TBlatt kopie = b;
     benchmark::DoNotOptimize(kopie);

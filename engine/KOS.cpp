@@ -1,3 +1,5 @@
 #include "engine/KOS.h"
 
-TKOS KOS;
+#include "platform/Blattspeicher.h"
+
+TKOS& KOS = Blatt_Speicher().Teil<TKOS>();

@@ -31,7 +31,9 @@ struct TKOS {
   TStiftstil Raster_Linienstil = TStiftstil::Durchgezogen;
   TFarbe Rasterfarbe = 0xD6D6D6;
   bool Grobraster = true;
+  bool operator==(const TKOS&) const = default;
 };
 
-// The one view of the program, holding its start values from program load on.
-extern TKOS KOS;
+// The one view of the program, a part of the sheet, holding its start values from program load
+// on.
+extern TKOS& KOS;

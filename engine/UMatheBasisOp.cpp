@@ -1,5 +1,7 @@
 #include "engine/UMatheBasisOp.h"
 
+#include "platform/Blattspeicher.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -7,7 +9,7 @@
 #include <cstring>
 #include <limits>
 
-TZahlformat Zahlformat;
+TZahlformat& Zahlformat = Blatt_Speicher().Teil<TZahlformat>();
 
 void Zahlformat_zuruecksetzen() {
   Zahlformat = TZahlformat{};

@@ -10,8 +10,10 @@ struct TZahlformat {
   int Gesamtstellen = 9;     // 8..20
   bool Fixkomma = false;
   bool Bruchdarstellung = false;
+  bool operator==(const TZahlformat&) const = default;
 };
-extern TZahlformat Zahlformat;
+// The number format of the sheet.
+extern TZahlformat& Zahlformat;
 // Back to the start values.
 void Zahlformat_zuruecksetzen();
 

@@ -105,6 +105,9 @@ class TBild {
   static QFont Qt_Schrift(const TSchrift& s);
 
  private:
+  // Packs and restores the whole canvas state for the undo history.
+  friend class TBildpaket;
+
   void geaendert();
   void duenne_linie(int x1, int y1, int x2, int y2, int& musterpos);
   void pixel_malen(int x, int y, std::uint32_t rgb);

@@ -4,22 +4,26 @@
 
 #include "engine/KOS.h"
 #include "engine/UZeichenzahl.h"
+#include "platform/Blattspeicher.h"
 
-int Zoomstufe_x = 0, Zoomstufe_y = 0;
-int Zoomgrenze = 32;
-long double Zoomfaktor = 2;
-long double Ziehfaktor = 0.02L;
+namespace {
+TZoomzustand& Zoom() {
+  return Blatt_Speicher().Teil<TZoomzustand>();
+}
+}  // namespace
+
+int& Zoomstufe_x = Zoom().Zoomstufe_x;
+int& Zoomstufe_y = Zoom().Zoomstufe_y;
+int& Zoomgrenze = Zoom().Zoomgrenze;
+long double& Zoomfaktor = Zoom().Zoomfaktor;
+long double& Ziehfaktor = Zoom().Ziehfaktor;
 TPixelpunkt Maus_Anfang;
 bool Zoomrahmen_aktiv = false;
 TZoomrahmen Zoomrahmen;
 bool Maus_links_gedrueckt = false;
 
 void Zoom_Standardwerte() {
-  Zoomstufe_x = 0;
-  Zoomstufe_y = 0;
-  Zoomgrenze = 32;
-  Zoomfaktor = 2;
-  Ziehfaktor = 0.02L;
+  Zoom() = TZoomzustand{};
 }
 
 TBereich Bereich_aus_KOS() {

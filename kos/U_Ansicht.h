@@ -5,11 +5,18 @@
 
 #include <string>
 
-// Zoom state; both counters move together on every zoom button.
-extern int Zoomstufe_x, Zoomstufe_y;
-extern int Zoomgrenze;          // allowed counter range -Zoomgrenze .. Zoomgrenze
-extern long double Zoomfaktor;  // factor per zoom step
-extern long double Ziehfaktor;  // world shift per pixel of mouse drag, in scale units
+// Zoom state of the sheet; both counters move together on every zoom button.
+struct TZoomzustand {
+  int Zoomstufe_x = 0, Zoomstufe_y = 0;
+  int Zoomgrenze = 32;             // allowed counter range -Zoomgrenze .. Zoomgrenze
+  long double Zoomfaktor = 2;      // factor per zoom step
+  long double Ziehfaktor = 0.02L;  // world shift per pixel of mouse drag, in scale units
+  bool operator==(const TZoomzustand&) const = default;
+};
+extern int &Zoomstufe_x, &Zoomstufe_y;
+extern int& Zoomgrenze;
+extern long double& Zoomfaktor;
+extern long double& Ziehfaktor;
 
 // Start values of the zoom state (counters 0, limit 32, factor 2, drag factor 0.02).
 void Zoom_Standardwerte();

@@ -7,17 +7,23 @@
 
 #include "engine/UMatheBasisOp.h"
 #include "engine/UZeichenzahl.h"
+#include "platform/Blattspeicher.h"
 
 // ---- style state -----------------------------------------------------------------------------
 
-TStil Stil;
+TStil& Stil = Blatt_Speicher().Teil<TStil>();
 
 void Stil_zuruecksetzen() {
   Stil = TStil{};
 }
 
-std::array<TPunkt, Punkteliste_Groesse> Punkteliste{};
-int Punktanzahl = 0;
+bool TPunkteliste::operator==(const TPunkteliste& b) const {
+  const int n = std::clamp(Anzahl, 0, Punkteliste_Groesse);
+  return Anzahl == b.Anzahl && std::equal(Punkte.begin(), Punkte.begin() + n, b.Punkte.begin());
+}
+
+std::array<TPunkt, Punkteliste_Groesse>& Punkteliste = Blatt_Speicher().Teil<TPunkteliste>().Punkte;
+int& Punktanzahl = Blatt_Speicher().Teil<TPunkteliste>().Anzahl;
 
 namespace {
 

@@ -25,10 +25,12 @@ struct TStil {
   bool Punkte_verbinden = false;  // join successive points of the point list
   TFarbe Verbindungsfarbe = 0xFF0000;
   int Verbindungsart = 1;  // line kind 0..5 of the joins
+  bool operator==(const TStil&) const = default;
 };
 
-// The one style state of the program, holding its start values from program load on.
-extern TStil Stil;
+// The one style state of the program, a part of the sheet, holding its start values from
+// program load on.
+extern TStil& Stil;
 // Back to the start values.
 void Stil_zuruecksetzen();
 
@@ -66,9 +68,15 @@ int Image_neu_zeichnen(TBild& bild, bool ist_Punktverbindung);
 // ---- shared point list ----------------------------------------------------------------------
 
 constexpr int Punkteliste_Groesse = 1500;
-// Point 1 of the list is Punkteliste[0].
-extern std::array<TPunkt, Punkteliste_Groesse> Punkteliste;
-extern int Punktanzahl;
+// The point list of the sheet. Point 1 of the list is Punkteliste[0].
+struct TPunkteliste {
+  std::array<TPunkt, Punkteliste_Groesse> Punkte{};
+  int Anzahl = 0;
+  // Points beyond the count are left-overs, not part of the list.
+  bool operator==(const TPunkteliste& b) const;
+};
+extern std::array<TPunkt, Punkteliste_Groesse>& Punkteliste;
+extern int& Punktanzahl;
 
 // ---- coordinate system ------------------------------------------------------------------
 

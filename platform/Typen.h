@@ -10,6 +10,7 @@ using TFarbe = std::uint32_t;
 struct TPunkt {
   long double x = 0;
   long double y = 0;
+  bool operator==(const TPunkt&) const = default;
 };
 
 enum class TStiftstil : int { Durchgezogen = 0, Gepunktet = 1, Unsichtbar = 2 };
@@ -23,4 +24,5 @@ struct TSchrift {
   bool unterstrichen = false;
   bool durchgestrichen = false;
   TFarbe Farbe = 0;
+  bool operator==(const TSchrift&) const = default;
 };

@@ -16,7 +16,7 @@
 // Defined before the table: reading outside it must work while it is being built.
 const std::string Tabelle::leer_;
 
-Tabelle Zahlentabelle;
+Tabelle& Zahlentabelle = Blatt_Speicher().Teil<Tabelle>();
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Blattspeicher.h"
 #include "platform/Typen.h"
 
 class QPainter;
@@ -176,8 +177,8 @@ class Tabelle {
   TZellbereich sammelbereich_;
 };
 
-// The program's number store; the main window's StringGrid1 shows it.
-extern Tabelle Zahlentabelle;
+// The program's number store, a part of the sheet; the main window's StringGrid1 shows it.
+extern Tabelle& Zahlentabelle;
 
 // Same cell texts and column widths. Blocks both tables share are equal without a look at them,
 // so comparing a copy with its original costs only the blocks written since.
@@ -185,6 +186,20 @@ bool Inhalt_gleich(const Tabelle& a, const Tabelle& b);
 // The bytes the tables hold together, each table object and each shared block counted once; a
 // block counts its strings' heap when they outgrow the string's own buffer.
 std::size_t Tabellen_Speicher(std::span<const Tabelle* const> tabellen);
+
+// As a part of the sheet the table compares and comes back by its cells and look; where the
+// user stands in it (focus, selection) is no change of the sheet.
+template <>
+struct TBlattteil_Regeln<Tabelle> {
+  static Tabelle Start() { return Tabelle(); }
+  static bool Gleich(const Tabelle& a, const Tabelle& b) { return Inhalt_gleich(a, b); }
+  static void Zuweisen(Tabelle& ziel, const Tabelle& quelle) { ziel = quelle; }
+  static constexpr bool Packbar = false;
+  static void Packen(Tabelle&) {}
+  static bool Gepackt(const Tabelle&) { return false; }
+  // The blocks are counted with Tabellen_Speicher, once for all images that share them.
+  static std::size_t Bytes(const Tabelle&) { return sizeof(Tabelle); }
+};
 
 // Hands an input still open in a view over into the cells. Every operation below that reads or
 // changes cells calls it first; while a hand-over runs, further calls do nothing.

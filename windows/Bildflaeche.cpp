@@ -3,13 +3,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Bildflaeche::Bildflaeche(int breite, int hoehe, QWidget* eltern)
-    : QWidget(eltern), Bild(breite, hoehe) {
+Bildflaeche::Bildflaeche(int breite, int hoehe, QWidget* eltern, TBild* fremd)
+    : QWidget(eltern),
+      eigenes_(fremd ? 0 : breite, fremd ? 0 : hoehe),
+      Bild(fremd ? *fremd : eigenes_) {
   // The picture covers the whole widget; nothing behind it needs painting.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  if (fremd && (fremd->Breite() != breite || fremd->Hoehe() != hoehe))
+    fremd->Groesse_setzen(breite, hoehe);
   resize(breite, hoehe);
   Bild.Geaendert = [this] { Bild_geaendert(); };
+}
+
+Bildflaeche::~Bildflaeche() {
+  // A picture that outlives the widget must not call it any more.
+  Bild.Geaendert = nullptr;
 }
 
 void Bildflaeche::Bild_geaendert() {

@@ -11,10 +11,17 @@ class Bildflaeche : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Bildflaeche(int breite = 641, int hoehe = 641, QWidget* eltern = nullptr);
+  // fremd: a picture that lives elsewhere (the sheet's), shown instead of an own one.
+  explicit Bildflaeche(int breite = 641, int hoehe = 641, QWidget* eltern = nullptr,
+                       TBild* fremd = nullptr);
+  ~Bildflaeche() override;
 
+ private:
+  TBild eigenes_;
+
+ public:
   // The picture; every drawing goes here, the widget repaints by itself.
-  TBild Bild;
+  TBild& Bild;
 
  signals:
   void Maus_gedrueckt(Qt::MouseButton taste, Qt::KeyboardModifiers umschalt, int x, int y);

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "windows/Bildflaeche.h"
 #include "windows/Stillisten.h"
 #include "windows/StringGridView.h"
+#include "workbench/Startwerte.h"
 
 namespace {
 
@@ -150,6 +152,7 @@ void TFensterbasis::Bildschirm_anpassen(const QSize& frei) {
 
 void TFensterbasis::Fenster_aufbauen(std::span<const TSteuerelement> tabelle,
                                      std::span<const TGemeinsamerHandler> gemeinsam) {
+  tabelle_ = tabelle;
   for (const TSteuerelement& e : tabelle)
     Element_erzeugen(e);
   Ereignisse_verbinden(gemeinsam);
@@ -242,17 +245,19 @@ bool TFensterbasis::Vorhanden(const char* name) const {
   return false;
 }
 
-void TFensterbasis::Text_zeigen(const char* name, const std::string& text) {
+void TFensterbasis::Text_anzeigen(const char* name, const std::string& text) {
   if (!Vorhanden(name)) return;
+  const QSignalBlocker sperre(Blattbedienung ? Element(name) : nullptr);
   Text_setzen(name, text);
 }
 
-void TFensterbasis::Haken_zeigen(const char* name, bool an) {
+void TFensterbasis::Haken_anzeigen(const char* name, bool an) {
   if (!Vorhanden(name)) return;
+  const QSignalBlocker sperre(Blattbedienung ? Element(name) : nullptr);
   Haken_setzen(name, an);
 }
 
-void TFensterbasis::Eintrag_zeigen(const char* liste, int eintrag) {
+void TFensterbasis::Eintrag_anzeigen(const char* liste, int eintrag) {
   if (!Vorhanden(liste)) return;
   // A slider shows its position without running its rule.
   if (auto* schieber = Element<QScrollBar>(liste)) {
@@ -263,12 +268,12 @@ void TFensterbasis::Eintrag_zeigen(const char* liste, int eintrag) {
   if (QComboBox* c = Liste(liste); c && c->currentIndex() != eintrag) c->setCurrentIndex(eintrag);
 }
 
-void TFensterbasis::Freigabe_zeigen(const char* name, bool an) {
+void TFensterbasis::Freigabe_anzeigen(const char* name, bool an) {
   if (!Vorhanden(name)) return;
   if (QWidget* w = Element(name)) w->setEnabled(an);
 }
 
-void TFensterbasis::Hinweis_zeigen(const char* name, const std::string& text) {
+void TFensterbasis::Hinweis_anzeigen(const char* name, const std::string& text) {
   if (!Vorhanden(name)) return;
   if (QWidget* w = Element(name)) {
     w->setToolTip(QString::fromStdString(text));
@@ -310,6 +315,20 @@ void TFensterbasis::Fokus_zurueck(const char* name) {
   // The focus change that left the field is still under way; take the field back after it.
   QTimer::singleShot(0, feld, [feld] { feld->setFocus(Qt::OtherFocusReason); });
   fokus_zurueck_ = name;
+}
+
+void TFensterbasis::Startzustand_anzeigen(const char* name) {
+  for (const TSteuerelement& e : tabelle_) {
+    if (std::string_view(e.name) != name) continue;
+    const TStartwert* w = Startwert(name);
+    if (w && w->text)
+      Text_anzeigen(name, w->text);
+    else if (e.text && !Feld(name))
+      Text_anzeigen(name, e.text);
+    Hinweis_anzeigen(name, e.hinweis ? e.hinweis : "");
+    Freigabe_anzeigen(name, !(w && w->gesperrt));
+    return;
+  }
 }
 
 TBild* TFensterbasis::Bild(const char* name) {
@@ -401,7 +420,7 @@ void TFensterbasis::Element_erzeugen(const TSteuerelement& e) {
     }
     case Elementart::Muster:
     case Elementart::Bild: {
-      auto* b = new Bildflaeche(e.b, e.h, eltern);
+      auto* b = new Bildflaeche(e.b, e.h, eltern, Fremdbild(e.name));
       b->Bild.Links = e.x;
       b->Bild.Oben = e.y;
       w = b;

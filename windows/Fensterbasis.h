@@ -110,12 +110,17 @@ class TFensterbasis : public QWidget, public Anzeige {
   // Item index of a list, -1 when there is none.
   int Eintrag(const char* liste) const;
 
-  // Anzeige
-  void Text_zeigen(const char* name, const std::string& text) override;
-  void Haken_zeigen(const char* name, bool an) override;
-  void Eintrag_zeigen(const char* liste, int eintrag) override;
-  void Freigabe_zeigen(const char* name, bool an) override;
-  void Hinweis_zeigen(const char* name, const std::string& text) override;
+  // A picture control that shows a picture living elsewhere; nullptr: the control owns its own.
+  virtual TBild* Fremdbild(const char* name) { return nullptr; }
+
+  // Anzeige. In a window that shows the sheet's controls, showing a text or a switch runs no
+  // rule: the workbench has run it already.
+  void Text_anzeigen(const char* name, const std::string& text) override;
+  void Haken_anzeigen(const char* name, bool an) override;
+  void Eintrag_anzeigen(const char* liste, int eintrag) override;
+  void Freigabe_anzeigen(const char* name, bool an) override;
+  void Hinweis_anzeigen(const char* name, const std::string& text) override;
+  void Startzustand_anzeigen(const char* name) override;
   void Farbe_zeigen(const char* name, TFarbe farbe) override;
   void Schrift_zeigen(const char* feld, const TSchrift& schrift) override;
   void Neu_malen(const char* name) override;
@@ -168,6 +173,7 @@ class TFensterbasis : public QWidget, public Anzeige {
   bool Vorhanden(const char* name) const;
 
   QHash<QString, QWidget*> elemente_;
+  std::span<const TSteuerelement> tabelle_;
   QScrollArea* rollbereich_ = nullptr;
   QWidget* inhalt_ = nullptr;
   QSize layoutgroesse_;

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <string_view>
 
 #include "engine/KOS.h"
+#include "kos/UBlattbild.h"
 #include "kos/UGrafik.h"
 #include "platform/Dialoge.h"
 #include "windows/Bildflaeche.h"
@@ -12,6 +14,7 @@
 #include "windows/Unit2_Help.h"
 #include "windows/Unit4_2D_Abb.h"
 #include "windows/Unit5_Baumdiag.h"
+#include "workbench/Blatt.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Plotaktion.h"
 
@@ -21,6 +24,9 @@ TForm1* Form1 = nullptr;
 
 TForm1::TForm1() {
   Form1 = this;
+  // A new main window starts a new sheet, and shows the sheet's controls and picture.
+  Blatt_zuruecksetzen();
+  Blattbedienung = true;
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Quadrix V4.45"));
   // A tool-window frame: title and close button only; the window stays a normal top level.
@@ -63,12 +69,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
-  // A new window starts from the state its controls show, not from what an earlier one left.
-  Werkbank_zuruecksetzen();
-  KOS.Bild_links = KOS.Bild_oben = 0;
-  KOS.Bildrand_rechts = KOS.Bildrand_unten = 640;
   Standard_Werte_einstellen();
-  Haken_setzen("CheckBox_Schar_f_zeichnen", true);
+  Haken_zeigen("CheckBox_Schar_f_zeichnen", true);
   // The start picture is the 5-mm grid button's action, which plots.
   SpeedButton_Raster_mittelClick();
 }
@@ -94,6 +96,10 @@ void TForm1::Standard_Werte_einstellen() {
 // What the user types is in the workbench state at once, so no action needs to read a field.
 void TForm1::Feldtext_geaendert(const QString& name, const QString& text) {
   Werkbank.Feldtexte[name.toStdString()] = text.toStdString();
+}
+
+TBild* TForm1::Fremdbild(const char* name) {
+  return std::string_view(name) == "Image1" ? &Blattbild : nullptr;
 }
 
 // ---- side windows and closing ------------------------------------------------------------------

@@ -11,7 +11,8 @@
 #include "windows/Fensterbasis.h"
 
 class Bildflaeche;
-struct TBlatt;
+class TBlattabbild;
+using TBlatt = TBlattabbild;
 class TForm2;
 class TForm4;
 class TForm5;
@@ -322,6 +323,7 @@ class TForm1 : public TFensterbasis {
   void closeEvent(QCloseEvent* ereignis) override;
   void keyPressEvent(QKeyEvent* ereignis) override;
   void Feldtext_geaendert(const QString& name, const QString& text) override;
+  TBild* Fremdbild(const char* name) override;
   // Enter in a term field plots.
   void Termfeld_bestaetigt() override;
 

@@ -20,13 +20,11 @@
 
 namespace {
 
-// What the window shows of its switches and lists, for the worksheet actions.
+// Which controls the window has and how many items a list offers, for opening worksheets.
 class TFensterstand final : public Bedienstand {
  public:
   explicit TFensterstand(const TFensterbasis& f) : f_(f) {}
   bool Vorhanden(const char* name) const override { return f_.Element(name) != nullptr; }
-  bool Haken(const char* schalter) const override { return f_.Haken(schalter); }
-  int Eintrag(const char* liste) const override { return f_.Eintrag(liste); }
   int Eintraege(const char* liste) const override {
     const QComboBox* l = f_.Liste(liste);
     return l ? l->count() : 0;
@@ -121,7 +119,7 @@ bool Wird_gezogen(const QByteArray& quelle) {
 void TForm1::Verlauf_einrichten() {
   fuehrung_.reset(new TBlattfuehrung());
   Arbeitsblatt_Pfad_vergessen();
-  fuehrung_->Verlauf.Beginnen(Blatt_erfassen(*this, TFensterstand(*this)));
+  fuehrung_->Verlauf.Beginnen(Blatt_erfassen());
   fuehrung_->Gespeichert = fuehrung_->Verlauf.Jetzt();
   fuehrung_->Gesichert = fuehrung_->Verlauf.Jetzt();
   fuehrung_->an = true;
@@ -141,6 +139,10 @@ void TForm1::Verlauf_einrichten() {
     connect(menue, &QMenu::aboutToShow, this, &TForm1::Zuletzt_Menue_fuellen);
     oeffnen->setMenu(menue);
     oeffnen->setPopupMode(QToolButton::MenuButtonPopup);
+    // A narrow arrow leaves the caption its room on the small button.
+    oeffnen->setStyleSheet(
+        QStringLiteral("QToolButton { padding: 0px 4px 0px 0px; }"
+                       "QToolButton::menu-button { width: 5px; }"));
   }
   Titel_zeigen();
 }
@@ -160,8 +162,7 @@ int TForm1::Vorschritte() const {
 void TForm1::Schritt_merken(const QByteArray& quelle) {
   if (!fuehrung_ || !fuehrung_->an || fuehrung_->zeigt) return;
   TVerlauf& v = fuehrung_->Verlauf;
-  v.Merken(Blatt_erfassen(*this, TFensterstand(*this), &v.Jetzt()), quelle.toStdString(),
-           Wird_gezogen(quelle));
+  v.Merken(Blatt_erfassen(&v.Jetzt()), quelle.toStdString(), Wird_gezogen(quelle));
   Titel_zeigen();
 }
 
@@ -179,11 +180,12 @@ void TForm1::Titel_zeigen() {
     fuehrung_->Uhr.start();
 }
 
-// Shows a whole sheet; the switches it sets on the way run their rules but are no actions.
+// Puts a whole sheet back and shows it; showing runs no rule and is no action.
 void TForm1::Blatt_zeigen(const TBlatt& b) {
   fuehrung_->zeigt = true;
-  Blatt_anwenden(*this, TFensterstand(*this), b);
-  Schrift_zeigen("Edit_Text_in_Grafik", Werkbank.Textschrift);
+  Blatt_anwenden(*this, b);
+  if (QLineEdit* e = Feld("Edit_Text_in_Grafik"))
+    e->resize(Werkbank.Textfeld_Breite, Werkbank.Textfeld_Hoehe);
   if (Form4) Form4->Zustand_zeigen();
   if (Form5) Form5->Zustand_zeigen();
   fuehrung_->zeigt = false;
@@ -195,7 +197,7 @@ void TForm1::SpeedButton_RueckgaengigClick() {
   TVerlauf& v = fuehrung_->Verlauf;
   if (const TBlatt* b = v.Rueckgaengig()) {
     Blatt_zeigen(*b);
-    v.Ersetzen(Blatt_erfassen(*this, TFensterstand(*this), b));
+    v.Ersetzen(Blatt_erfassen(b));
   }
   Titel_zeigen();
 }
@@ -205,7 +207,7 @@ void TForm1::SpeedButton_WiederholenClick() {
   TVerlauf& v = fuehrung_->Verlauf;
   if (const TBlatt* b = v.Wiederholen()) {
     Blatt_zeigen(*b);
-    v.Ersetzen(Blatt_erfassen(*this, TFensterstand(*this), b));
+    v.Ersetzen(Blatt_erfassen(b));
   }
   Titel_zeigen();
 }

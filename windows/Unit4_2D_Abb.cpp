@@ -411,5 +411,12 @@ void TForm4::Zustand_zeigen() {
   for (std::size_t i = 0; i < kDreieckschalter.size() && i < z.Dreieckslinien.size(); ++i)
     Haken_zeigen(kDreieckschalter[i], z.Dreieckslinien[i]);
   Farbe_zeigen("Panel_BildFarbe", z.Bildfarbe);
+  Option_zeigen("RadioGroup_Abbildung", static_cast<int>(z.Abbildung));
+  Option_zeigen("RadioGroup_Scherachse", z.Parameter.Achse == "y" ? 1 : 0);
   Abbildungsfenster = z;
+}
+
+void TForm4::Option_zeigen(const char* gruppe, int eintrag) {
+  const QString name = QStringLiteral("%1_%2").arg(QString::fromLatin1(gruppe)).arg(eintrag);
+  if (auto* k = findChild<QRadioButton*>(name)) k->setChecked(true);
 }

@@ -11,6 +11,8 @@ class TForm4 : public TFensterbasis {
  public:
   // The controls show the mapping settings as the sheet holds them.
   void Zustand_zeigen();
+  // Checks the option of a group without running its rule.
+  void Option_zeigen(const char* gruppe, int eintrag);
   explicit TForm4(QWidget* eltern = nullptr);
 
  public slots:

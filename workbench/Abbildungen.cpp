@@ -9,6 +9,7 @@
 #include "engine/UGeometrie.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Punkteaktion.h"
@@ -198,7 +199,7 @@ TAbbildungsfenster Abbildungsfenster_Startwerte() {
   return z;
 }
 
-TAbbildungsfenster Abbildungsfenster = Abbildungsfenster_Startwerte();
+TAbbildungsfenster& Abbildungsfenster = Blatt_Speicher().Teil<TAbbildungsfenster>();
 
 bool Punkt_abbilden(TAbbildungsart art, TPunkt P, const TAbbildungsparameter& p, TPunkt& bild) {
   bool ok = true;

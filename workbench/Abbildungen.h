@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "platform/Blattspeicher.h"
 #include "platform/Typen.h"
 #include "workbench/Anzeige.h"
 
@@ -30,6 +31,7 @@ struct TAbbildungsparameter {
   long double f = 0;      // shear factor
   std::string Achse = "x";
   long double m11 = 0, m12 = 0, m21 = 0, m22 = 0;
+  bool operator==(const TAbbildungsparameter&) const = default;
 };
 
 // Mirrors of the side window's controls; the window keeps them current, the actions read them.
@@ -42,11 +44,23 @@ struct TAbbildungsfenster {
   TFarbe Bildfarbe = 0x008000;  // green
   // The check boxes of the triangle lines, in the order of kDreieckschalter.
   std::array<bool, 18> Dreieckslinien{};
+  bool operator==(const TAbbildungsfenster&) const = default;
 };
 
-// The one side window state, holding its start values from program load on.
-extern TAbbildungsfenster Abbildungsfenster;
+// The one side window state, a part of the sheet, holding its start values from program load on.
+extern TAbbildungsfenster& Abbildungsfenster;
 TAbbildungsfenster Abbildungsfenster_Startwerte();
+
+template <>
+struct TBlattteil_Regeln<TAbbildungsfenster> {
+  static TAbbildungsfenster Start() { return Abbildungsfenster_Startwerte(); }
+  static bool Gleich(const TAbbildungsfenster& a, const TAbbildungsfenster& b) { return a == b; }
+  static void Zuweisen(TAbbildungsfenster& z, const TAbbildungsfenster& q) { z = q; }
+  static constexpr bool Packbar = false;
+  static void Packen(TAbbildungsfenster&) {}
+  static bool Gepackt(const TAbbildungsfenster&) { return false; }
+  static std::size_t Bytes(const TAbbildungsfenster&) { return sizeof(TAbbildungsfenster) + 1024; }
+};
 
 // P mapped by the chosen mapping. false when the mirror line is not determined (T = Q); the
 // image is then not meaningful.

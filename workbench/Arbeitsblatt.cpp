@@ -95,6 +95,7 @@ const TWert<W> kWerkbank[] = {
     Ganz("Textfeld_Breite", &W::Textfeld_Breite, 1, 1314),
     Ganz("Textfeld_Hoehe", &W::Textfeld_Hoehe, 1, 712),
     Wahr("Romberg_Tabelle", &W::Romberg_Tabelle),
+    Wahr("zwei_Regressionsgeraden", &W::zwei_Regressionsgeraden),
     Wahr("Newton_tabellieren", &W::Newton_tabellieren),
     Wahr("Polardarstellung", &W::Polardarstellung),
     Wahr("Folge", &W::Folge),

@@ -24,23 +24,6 @@ namespace {
 
 // ---- taking the worksheet ----------------------------------------------------------------------
 
-std::string Png_aus(const QImage& bild) {
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  puffer.open(QIODevice::WriteOnly);
-  bild.save(&puffer, "PNG");
-  return daten.toStdString();
-}
-
-std::vector<TZelleintrag> Zellen_aus(const Tabelle& t) {
-  Eingabe_uebernehmen(t);
-  std::vector<TZelleintrag> zellen;
-  for (int r = 0; r <= Letzte_Zeile; ++r)
-    for (int c = 1; c <= Letzte_Spalte; ++c)
-      if (!t.Zelle(c, r).empty()) zellen.push_back({c, r, t.Zelle(c, r)});
-  return zellen;
-}
-
 // ---- putting it back ---------------------------------------------------------------------------
 
 // The curve switches, so that each curve is switched on with its own colour and line kind.
@@ -316,25 +299,6 @@ void Verworfen_melden(int verworfen) {
 
 namespace {
 
-// Records and controls of the running program, without table and picture.
-TArbeitsblatt Bedienung_erfassen(const Bedienstand& s) {
-  TArbeitsblatt b;
-  b.Werkbank = Werkbank;
-  for (const TStartwert& w : Startwerte()) {
-    if (!s.Vorhanden(w.name)) continue;
-    if (w.an >= 0) b.Schalter[w.name] = s.Haken(w.name);
-    if (w.eintrag >= 0) b.Listen[w.name] = s.Eintrag(w.name);
-  }
-  b.Kos = KOS;
-  b.Stil = Stil;
-  b.Zahlformat = Zahlformat;
-  b.Zoomstufe_x = Zoomstufe_x;
-  b.Zoomstufe_y = Zoomstufe_y;
-  b.Abbildungen = Abbildungsfenster;
-  b.Baum = Baumeinstellungen;
-  return b;
-}
-
 // Side windows and slider show what the records hold.
 void Nebenstaende_setzen(Anzeige& a, const TArbeitsblatt& b) {
   Abbildungsfenster = b.Abbildungen;
@@ -342,114 +306,10 @@ void Nebenstaende_setzen(Anzeige& a, const TArbeitsblatt& b) {
   a.Eintrag_zeigen("ScrollBar1", Werkbank.Schieberposition);
 }
 
-std::shared_ptr<const TZellblock> Block_aus(const Tabelle& t, int spalte, int block,
-                                            const std::shared_ptr<const TZellblock>& vorher) {
-  const int r0 = block * kBlockzeilen;
-  auto gleich = [&] {
-    for (int i = 0; i < kBlockzeilen; ++i)
-      if ((*vorher)[i] != t.Zelle(spalte, r0 + i)) return false;
-    return true;
-  };
-  if (vorher && gleich()) return vorher;
-  auto neu = std::make_shared<TZellblock>();
-  for (int i = 0; i < kBlockzeilen; ++i)
-    (*neu)[i] = t.Zelle(spalte, r0 + i);
-  return neu;
-}
-
-std::shared_ptr<const TBild> Bild_aus(const TBild* live,
-                                      const std::shared_ptr<const TBild>& vorher) {
-  if (!live) return nullptr;
-  if (vorher && (vorher->Aenderungen() == live->Aenderungen() || vorher->Bild() == live->Bild()))
-    return vorher;
-  auto kopie = std::make_shared<TBild>(*live);
-  kopie->Geaendert = nullptr;
-  return kopie;
-}
-
-void Bloecke_setzen(Tabelle& t, const TBlatt& b) {
-  Tabelle::Sammler sammler(t);
-  for (int c = 0; c < Tabelle_Spalten; ++c)
-    for (int k = 0; k < kBloecke_je_Spalte; ++k) {
-      const TZellblock& blk = *b.Bloecke[c * kBloecke_je_Spalte + k];
-      for (int i = 0; i < kBlockzeilen && k * kBlockzeilen + i <= Letzte_Zeile; ++i)
-        if (t.Zelle(c, k * kBlockzeilen + i) != blk[i])
-          t.Zelle_setzen(c, k * kBlockzeilen + i, blk[i]);
-    }
-}
-
 }  // namespace
 
-TBlatt Blatt_erfassen(Anzeige& a, const Bedienstand& s, const TBlatt* vorher) {
-  TBlatt b;
-  b.Satz = Bedienung_erfassen(s);
-  b.Satztext = Arbeitsblatt_zu_Text(b.Satz);
-  Eingabe_uebernehmen(Zahlentabelle);
-  const bool teilen = vorher && vorher->Bloecke.size() ==
-                                    static_cast<std::size_t>(Tabelle_Spalten * kBloecke_je_Spalte);
-  b.Bloecke.resize(Tabelle_Spalten * kBloecke_je_Spalte);
-  for (int c = 0; c < Tabelle_Spalten; ++c)
-    for (int k = 0; k < kBloecke_je_Spalte; ++k) {
-      const std::size_t i = static_cast<std::size_t>(c * kBloecke_je_Spalte + k);
-      b.Bloecke[i] = Block_aus(Zahlentabelle, c, k, teilen ? vorher->Bloecke[i] : nullptr);
-    }
-  b.Bild = Bild_aus(a.Bild("Image1"), vorher ? vorher->Bild : nullptr);
-  b.Punkte.assign(Punkteliste.begin(),
-                  Punkteliste.begin() + std::clamp(Punktanzahl, 0, Punkteliste_Groesse));
-  return b;
-}
-
-void Blatt_anwenden(Anzeige& a, const Bedienstand& s, const TBlatt& b) {
-  a.Beschaeftigt(true);
-  Standardwerte_einstellen(a);
-  Schalter_zeigen(a, s, b.Satz);
-  Listen_zeigen(a, s, b.Satz, true);
-  Texte_zeigen(a, s, b.Satz);
-  // The records exactly as they were, also the values no control shows.
-  Werkbank = b.Satz.Werkbank;
-  KOS = b.Satz.Kos;
-  Stil = b.Satz.Stil;
-  Zahlformat = b.Satz.Zahlformat;
-  Zoomstufe_x = b.Satz.Zoomstufe_x;
-  Zoomstufe_y = b.Satz.Zoomstufe_y;
-  Bedienung_auffrischen(a, s, b.Satz);
-  Nebenstaende_setzen(a, b.Satz);
-  if (b.Bloecke.size() == static_cast<std::size_t>(Tabelle_Spalten * kBloecke_je_Spalte))
-    Bloecke_setzen(Zahlentabelle, b);
-  TBild* ziel = a.Bild("Image1");
-  if (ziel && b.Bild) {
-    auto geaendert = std::move(ziel->Geaendert);
-    *ziel = *b.Bild;
-    ziel->Geaendert = std::move(geaendert);
-    if (ziel->Geaendert) ziel->Geaendert();
-  }
-  Punktanzahl = static_cast<int>(std::min<std::size_t>(b.Punkte.size(), Punkteliste_Groesse));
-  std::copy_n(b.Punkte.begin(), Punktanzahl, Punkteliste.begin());
-  a.Beschaeftigt(false);
-}
-
-TArbeitsblatt Blatt_als_Arbeitsblatt(const TBlatt& blatt) {
-  TArbeitsblatt b = blatt.Satz;
-  b.Zellen = Blatt_Zellen(blatt);
-  if (blatt.Bild) {
-    b.Bildbreite = blatt.Bild->Breite();
-    b.Bildhoehe = blatt.Bild->Hoehe();
-    b.Png = Png_aus(blatt.Bild->Bild());
-    b.Zeichnung = Protokoll_als_Text(blatt.Bild->Protokoll_abgeschlossen());
-  }
-  return b;
-}
-
-TArbeitsblatt Arbeitsblatt_erfassen(Anzeige& a, const Bedienstand& s) {
-  TArbeitsblatt b = Bedienung_erfassen(s);
-  b.Zellen = Zellen_aus(Zahlentabelle);
-  if (TBild* bild = a.Bild("Image1")) {
-    b.Bildbreite = bild->Breite();
-    b.Bildhoehe = bild->Hoehe();
-    b.Png = Png_aus(bild->Bild());
-    b.Zeichnung = Protokoll_als_Text(bild->Protokoll_abgeschlossen());
-  }
-  return b;
+TArbeitsblatt Arbeitsblatt_erfassen() {
+  return Blatt_als_Arbeitsblatt(Blatt_erfassen());
 }
 
 bool Arbeitsblatt_anwenden(Anzeige& a, const Bedienstand& s, const TArbeitsblatt& b, int& unbekannt,
@@ -477,7 +337,7 @@ bool Arbeitsblatt_schreiben(Anzeige& a, const Bedienstand& s, const std::string&
   std::string fehler;
   // A full table takes a moment to write.
   a.Beschaeftigt(true);
-  const bool ok = Datei_schreiben(pfad, Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen(a, s)), fehler);
+  const bool ok = Datei_schreiben(pfad, Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen()), fehler);
   a.Beschaeftigt(false);
   if (!ok) {
     Dialog().Meldung(fehler + "\nArbeitsblatt nicht gespeichert.");

@@ -12,20 +12,18 @@
 class QImage;
 class Tabelle;
 
-// What a window shows of its switches and lists. Saving reads it because the checked state of a
-// switch is the window's; opening asks which controls exist and how many items a list has.
+// What opening a worksheet asks of the window: which controls exist and how many items a list
+// has.
 struct Bedienstand {
   virtual ~Bedienstand() = default;
   virtual bool Vorhanden(const char* name) const = 0;
-  virtual bool Haken(const char* schalter) const = 0;
-  virtual int Eintrag(const char* liste) const = 0;
   virtual int Eintraege(const char* liste) const = 0;  // number of items
 };
 
 // ---- the worksheet -----------------------------------------------------------------------------
 
 // The running program's worksheet: workbench state, controls, table and picture.
-TArbeitsblatt Arbeitsblatt_erfassen(Anzeige& a, const Bedienstand& s);
+TArbeitsblatt Arbeitsblatt_erfassen();
 // Puts a worksheet back as a reset to its values: afterwards the window shows and computes what
 // the sheet holds. A sheet the window cannot show (a list item it does not have, a picture that
 // does not decode) is refused before anything changes: false with fehlertext. unbekannt counts

@@ -4,9 +4,10 @@
 #include <string_view>
 
 #include "kos/UGrafik.h"
+#include "platform/Blattspeicher.h"
 #include "platform/Dialoge.h"
 
-Baum_Zustand Baumeinstellungen;
+Baum_Zustand& Baumeinstellungen = Blatt_Speicher().Teil<Baum_Zustand>();
 
 namespace {
 

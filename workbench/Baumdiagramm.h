@@ -27,10 +27,11 @@ struct Baum_Zustand {
   bool Text_an_Aeste = Startschalter("CheckBox_Text_an_Aeste");
   bool Wsk_an_Aeste = Startschalter("CheckBox_Wsk_an_Aeste");
   bool Pfadwahrsch_ausgeben = Startschalter("CheckBox_Pfadwahrsch_ausgeben");
+  bool operator==(const Baum_Zustand&) const = default;
 };
 
-// The settings of the one tree window.
-extern Baum_Zustand Baumeinstellungen;
+// The settings of the one tree window, a part of the sheet.
+extern Baum_Zustand& Baumeinstellungen;
 
 // ---- the tree's arithmetic -------------------------------------------------------------------
 // Nodes are numbered breadth-first from left to right, 1 and 2 on the first stage; node 0 is the

@@ -1,53 +1,40 @@
 #pragma once
-// The sheet: everything a user can change, as one value. The live state stays in the records of
-// the layers (Werkbank, KOS, Stil, Zahlformat, the table, the point list, the picture, the side
-// windows' records); a TBlatt is taken from them and put back as a whole. Undo keeps a row of
-// sheets, the recovery file and the worksheet file are written from one. Sheets are cheap to
-// keep many of: the table is held in blocks and the picture as one object, each shared with the
-// previous sheet while unchanged.
+// The sheet as the workbench sees it: the sheet object (platform/Blattspeicher) with every part
+// the layers put in it, taken as an image and shown again. Undo keeps a row of images, the
+// recovery file and the worksheet file are written from one. The window shows an image that
+// was put back by showing every control's state; no rule runs.
 
-#include <array>
 #include <cstddef>
-#include <memory>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "kos/UGrafik.h"
-#include "kos/U_KOS.h"
-#include "table/UStringGrid.h"
-#include "workbench/Arbeitsblattaktion.h"
+#include "platform/Blattspeicher.h"
+#include "workbench/Anzeige.h"
+#include "workbench/Arbeitsblatt.h"
 
-// A block of the table: consecutive rows of one column.
-inline constexpr int kBlockzeilen = 32;
-inline constexpr int kBloecke_je_Spalte = (Tabelle_Zeilen + kBlockzeilen - 1) / kBlockzeilen;
-using TZellblock = std::array<std::string, kBlockzeilen>;
+using TBlatt = TBlattabbild;
 
-struct TBlatt {
-  // Records and controls; its cell list and picture bytes stay empty.
-  TArbeitsblatt Satz;
-  // Satz as worksheet text: two sheets with the same text have the same settings.
-  std::string Satztext;
-  // Column by column, kBloecke_je_Spalte blocks each, columns 0 to 43.
-  std::vector<std::shared_ptr<const TZellblock>> Bloecke;
-  std::shared_ptr<const TBild> Bild;  // nullptr: the window has no picture
-  std::vector<TPunkt> Punkte;         // the point list up to its count
-};
+// The program's sheet now; what equals vorher is shared with it.
+TBlatt Blatt_erfassen(const TBlatt* vorher = nullptr);
+// Puts a sheet taken from this program back exactly and shows it.
+void Blatt_anwenden(Anzeige& a, const TBlatt& b);
+// Shows every control of the main window as the sheet holds it (after the sheet was put back).
+// vorher: the controls as shown until now, so that a control the sheet has no entry for gets
+// its start state back.
+void Blatt_zeigen(Anzeige& a, const TBedienung& vorher,
+                  const std::map<std::string, std::string, std::less<>>& texte_vorher);
+// The whole sheet back to its start values (tests, and a window that starts a new sheet).
+void Blatt_zuruecksetzen();
 
 bool Blatt_gleich(const TBlatt& a, const TBlatt& b);
 
-// The cells of a sheet (captions row included) as a worksheet lists them.
-std::vector<TZelleintrag> Blatt_Zellen(const TBlatt& b);
-// The sheet as a worksheet file holds it (picture PNG-coded). Reads only the sheet, so it may run
-// beside the interface.
+// The sheet as a worksheet file holds it (picture PNG-coded). Reads only the image, so it may
+// run beside the interface.
 TArbeitsblatt Blatt_als_Arbeitsblatt(const TBlatt& b);
 
-// Taking the running program's sheet; what equals vorher is shared with it.
-TBlatt Blatt_erfassen(Anzeige& a, const Bedienstand& s, const TBlatt* vorher = nullptr);
-// Puts a sheet taken from this program back exactly and shows it.
-void Blatt_anwenden(Anzeige& a, const Bedienstand& s, const TBlatt& b);
-
 // Bytes a row of sheets holds, counting every shared part once (for the measurements).
-std::size_t Blatt_Speicher(const std::vector<const TBlatt*>& blaetter);
+std::size_t Blaetter_Bytes(const std::vector<const TBlatt*>& blaetter);
 
 // The undo history: the sheet as it is now, the ones before it and those undone.
 class TVerlauf {
@@ -71,7 +58,12 @@ class TVerlauf {
   std::size_t Vorschritte() const { return nachher_.size(); }
   std::vector<const TBlatt*> Alle() const;
 
+  // Images beyond the newest few keep their parts packed (the picture above all).
+  static constexpr std::size_t kUngepackt = 3;
+
  private:
+  void Aeltere_packen();
+
   TBlatt jetzt_;
   std::vector<TBlatt> vorher_, nachher_;
   std::string letzte_quelle_;

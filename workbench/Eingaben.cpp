@@ -514,11 +514,6 @@ void Startwerte_zeigen(Anzeige& a) {
 // ---- public rules
 // --------------------------------------------------------------------------------
 
-void Feld_zeigen(Anzeige& a, const char* feld, const std::string& text) {
-  Werkbank.Feldtexte[feld] = text;
-  a.Text_zeigen(feld, text);
-}
-
 bool Feld_zu_Zahl(Anzeige& a, const char* feld, long double& ziel) {
   long double wert = ziel;
   const bool ok = Term_zu_Zahl(Werkbank.Feldtext(feld), wert);
@@ -579,6 +574,7 @@ void Termfeld_Taste(Anzeige& a, const char* feld, bool runter) {
 }
 
 void Schalter_geklickt(Anzeige& a, const char* schalter, bool an) {
+  if (a.Blattbedienung) Bedienung.Haken[schalter] = an;
   for (const TKurvenschalter& k : kKurvenschalter) {
     if (!Gleich(k.schalter, schalter)) continue;
     Kurve_geklickt(a, k, an);
@@ -592,8 +588,23 @@ void Schalter_geklickt(Anzeige& a, const char* schalter, bool an) {
 
 void Liste_gewaehlt(Anzeige& a, const char* liste, int eintrag) {
   if (eintrag < 0) return;
+  if (a.Blattbedienung && Startwert(liste)) Bedienung.Eintraege[liste] = eintrag;
   for (const TListenregel& r : kListenregeln)
     if (Gleich(r.name, liste)) return r.regel(a, eintrag);
+}
+
+void Kurvenmuster_zeigen(Anzeige& a) {
+  const TStil stil = Stil;
+  for (const TKurvenschalter& k : kKurvenschalter) {
+    TBild* muster = a.Bild(k.muster);
+    if (!muster) continue;
+    Image_loeschen(*muster);
+    if (!Werkbank.Kurve_zeichnen[k.kurve]) continue;
+    Stil.Linienfarbe = Werkbank.Kurvenstile[k.kurve].Farbe;
+    Linienart_waehlen(Werkbank.Kurvenstile[k.kurve].Linienart);
+    Image_neu_zeichnen(*muster, k.kurve == Kurve_Punktverbindung);
+  }
+  Stil = stil;
 }
 
 void Farbfeld_geklickt(Anzeige& a, const char* panel) {

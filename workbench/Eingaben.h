@@ -32,5 +32,9 @@ void Schalter_geklickt(Anzeige& a, const char* schalter, bool an);
 // Lists: eintrag is the item the user chose.
 void Liste_gewaehlt(Anzeige& a, const char* liste, int eintrag);
 
+// The swatches of the curve switches as the workbench holds their curves (after a sheet was put
+// back): each checked curve in its own colour and line kind.
+void Kurvenmuster_zeigen(Anzeige& a);
+
 // Colour panels: the colour chooser opens with the panel's colour.
 void Farbfeld_geklickt(Anzeige& a, const char* panel);

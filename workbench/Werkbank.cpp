@@ -1,9 +1,10 @@
 #include "workbench/Werkbank.h"
+#include "platform/Blattspeicher.h"
 
 #include <charconv>
 #include <limits>
 
-Werkbank_Zustand Werkbank;
+Werkbank_Zustand& Werkbank = Blatt_Speicher().Teil<Werkbank_Zustand>();
 
 void Werkbank_zuruecksetzen() {
   Werkbank = Werkbank_Zustand{};

@@ -37,6 +37,7 @@ enum Kurve : int {
 struct Kurvenstil {
   TFarbe Farbe = 0xFF0000;
   int Linienart = 1;
+  bool operator==(const Kurvenstil&) const = default;
 };
 
 // List items that stand for a number start at these values.
@@ -124,10 +125,12 @@ struct Werkbank_Zustand {
   bool Zoommodus = Startschalter("CheckBox_ZoomModus");
   bool loeschen = Startschalter("CheckBox_loeschen");
   bool Achsen_automatisch_beschriften = Startschalter("CheckBox_Achsen_automatisch_beschriften");
+
+  bool operator==(const Werkbank_Zustand&) const = default;
 };
 
-// The one workbench of the program.
-extern Werkbank_Zustand Werkbank;
+// The one workbench of the program, a part of the sheet.
+extern Werkbank_Zustand& Werkbank;
 
 // Back to the start values (the record as freshly constructed).
 void Werkbank_zuruecksetzen();

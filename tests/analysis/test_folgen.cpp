@@ -12,6 +12,7 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ TEST(Vermutung, KurzeFolgen) {
 class Netz : public ::testing::Test {
  protected:
   void SetUp() override {
-    KOS = TKOS{};
+    Blatt_Speicher().Zuruecksetzen();
     Bild_leeren(bild, kWeiss);
   }
   void TearDown() override {

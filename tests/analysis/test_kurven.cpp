@@ -9,6 +9,7 @@
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
 #include "platform/URechenlauf.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ class Kurven : public ::testing::Test {
  protected:
   void SetUp() override {
     gesichert_ = KOS;
-    KOS = TKOS{};
+    Blatt_Speicher().Zuruecksetzen();
     Bild_leeren(bild, kWeiss);
   }
   void TearDown() override { KOS = gesichert_; }

@@ -12,6 +12,7 @@
 #include "engine/UFunktionsParser.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ class Parameterkurven : public ::testing::Test {
  protected:
   void SetUp() override {
     gesichert_ = KOS;
-    KOS = TKOS{};
+    Blatt_Speicher().Zuruecksetzen();
     Bild_leeren(bild, kKurvenWeiss);
   }
   void TearDown() override { KOS = gesichert_; }

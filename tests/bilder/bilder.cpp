@@ -20,6 +20,7 @@
 #include "windows/Unit2_Help.h"
 #include "windows/Unit4_2D_Abb.h"
 #include "windows/Unit5_Baumdiag.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -34,10 +35,7 @@ bool Speichern(const QImage& bild, const QString& ordner, const QString& name) {
 }
 
 void Startwerte() {
-  KOS = TKOS{};
-  Stil_zuruecksetzen();
-  Zahlformat_zuruecksetzen();
-  Punktanzahl = 0;
+  Blatt_zuruecksetzen();
 }
 
 bool Koordinatensysteme(const QString& ordner) {

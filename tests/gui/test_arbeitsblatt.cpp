@@ -39,7 +39,7 @@ class Arbeitsblattfenster : public Plotfenster {
       if (QWidget* e = form->Element(w.name)) v += e->isEnabled() ? " frei" : " gesperrt";
       s[w.name] = v;
     }
-    s["~Blatt"] = Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen(*form, Fensterstand{}));
+    s["~Blatt"] = Arbeitsblatt_zu_Text(Arbeitsblatt_erfassen());
     return s;
   }
 

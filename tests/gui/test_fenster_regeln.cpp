@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ TEST(Werkbank, Ruecksetzen_bringt_die_Startwerte) {
   Werkbank.Iterationstiefe = 7;
   Werkbank.Kurve_zeichnen[Kurve_g] = true;
   Werkbank.Grafiktext = "A";
-  Werkbank_zuruecksetzen();
+  Blatt_zuruecksetzen();
   EXPECT_EQ(Werkbank.aStart, -8);
   EXPECT_EQ(Werkbank.bEnde, 8);
   EXPECT_EQ(Werkbank.Iterationstiefe, 500);

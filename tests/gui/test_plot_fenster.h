@@ -21,12 +21,10 @@
 #include "windows/UQdx.h"
 #include "workbench/Arbeitsblattaktion.h"
 
-// What the main window shows of its switches and lists.
+// Which controls the main window has.
 class Fensterstand final : public Bedienstand {
  public:
   bool Vorhanden(const char* n) const override { return Form1->Element(n) != nullptr; }
-  bool Haken(const char* n) const override { return Form1->Haken(n); }
-  int Eintrag(const char* n) const override { return Form1->Eintrag(n); }
   int Eintraege(const char* n) const override {
     const QComboBox* l = Form1->Liste(n);
     return l ? l->count() : 0;

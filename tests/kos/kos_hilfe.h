@@ -12,6 +12,7 @@
 #include "engine/UMatheBasisOp.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
+#include "platform/Blattspeicher.h"
 
 // The colour of an empty picture.
 constexpr TFarbe W = 0xFFFFFF;
@@ -20,7 +21,7 @@ namespace kos_test {
 
 // Every test starts from the program's start values.
 inline void Startwerte() {
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   Zahlformat.Nachkommastellen = 6;
   Zahlformat.Gesamtstellen = 9;
   Zahlformat.Fixkomma = false;

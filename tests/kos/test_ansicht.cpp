@@ -3,6 +3,7 @@
 #include "engine/KOS.h"
 #include "kos/U_Ansicht.h"
 #include "support/Gebietsschema.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -14,8 +15,7 @@ class Ansicht : public ::testing::Test {
  protected:
   void SetUp() override {
     gesichert_ = KOS;
-    KOS = TKOS{};
-    Zoom_Standardwerte();
+    Blatt_Speicher().Zuruecksetzen();
   }
   void TearDown() override {
     KOS = gesichert_;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "kos_hilfe.h"
+#include "platform/Blattspeicher.h"
 
 using kos_test::Anzahl;
 using kos_test::Nicht_weiss;
@@ -387,7 +388,7 @@ TEST_F(KOSTest, AusduennenJedeDritteUndVierte) {
 
 TEST_F(KOSTest, ExponentenNurAnUngeradenStrichen) {
   for (long double s : {1e7L, 1e-7L}) {
-    KOS = TKOS{};
+    Blatt_Speicher().Zuruecksetzen();
     KOS.xscl = s;
     KOS.yscl = s;
     KOS.xli = KOS.yu = -8 * s;
@@ -481,7 +482,7 @@ TEST_F(KOSTest, RiesigeAbstaendeUndWinzigeSchritteEnden) {
     EXPECT_EQ(b.Pixel(0, 0), GROB) << static_cast<double>(mitte);  // whole units at the left edge
   }
   // A spacing far below a pixel.
-  KOS = TKOS{};
+  Blatt_Speicher().Zuruecksetzen();
   KOS.xscl = KOS.yscl = 1e-9L;
   KOS_zeichnen(b);
   EXPECT_NE(b.Pixel(5, 5), W);

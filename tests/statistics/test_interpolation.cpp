@@ -15,6 +15,7 @@
 #include "table/UStringGrid.h"
 #include "workbench/Interpolationsaktion.h"
 #include "workbench/Werkbank.h"
+#include "platform/Blattspeicher.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ using Punkte = std::vector<std::pair<long double, long double>>;
 class Interpolation : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    Zahlformat_zuruecksetzen();
+    Blatt_Speicher().Zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
   }
   void TearDown() override { Zahlformat_zuruecksetzen(); }

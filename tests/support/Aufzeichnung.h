@@ -13,7 +13,8 @@
 #include "workbench/Startwerte.h"
 
 struct Aufzeichnung : Anzeige {
-  explicit Aufzeichnung(bool mit_bild = false) : mit_bild(mit_bild) {}
+  // It stands in for the main window: what an action writes goes into the sheet's controls.
+  explicit Aufzeichnung(bool mit_bild = false) : mit_bild(mit_bild) { Blattbedienung = true; }
 
   std::map<std::string, std::string> texte;
   std::map<std::string, bool> haken, frei;
@@ -22,11 +23,11 @@ struct Aufzeichnung : Anzeige {
   TBild bild;
   bool mit_bild;
 
-  void Text_zeigen(const char* n, const std::string& t) override { texte[n] = t; }
-  void Haken_zeigen(const char* n, bool an) override { haken[n] = an; }
-  void Eintrag_zeigen(const char* n, int e) override { eintraege[n] = e; }
-  void Freigabe_zeigen(const char* n, bool an) override { frei[n] = an; }
-  void Hinweis_zeigen(const char*, const std::string&) override {}
+  void Text_anzeigen(const char* n, const std::string& t) override { texte[n] = t; }
+  void Haken_anzeigen(const char* n, bool an) override { haken[n] = an; }
+  void Eintrag_anzeigen(const char* n, int e) override { eintraege[n] = e; }
+  void Freigabe_anzeigen(const char* n, bool an) override { frei[n] = an; }
+  void Hinweis_anzeigen(const char*, const std::string&) override {}
   void Farbe_zeigen(const char*, TFarbe) override {}
   void Schrift_zeigen(const char*, const TSchrift&) override {}
   void Neu_malen(const char*) override {}

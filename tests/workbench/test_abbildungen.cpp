@@ -14,15 +14,14 @@
 #include "table/UStringGrid.h"
 #include "workbench/Abbildungen.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
 class Abbildungen : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    Stil_zuruecksetzen();
-    KOS = TKOS{};
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
     Abbildungsfenster = Abbildungsfenster_Startwerte();
   }

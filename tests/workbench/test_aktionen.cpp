@@ -13,14 +13,14 @@
 #include "workbench/Startwerte.h"
 #include "workbench/Werkbank.h"
 #include "workbench/Werkzeugterm.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
 class Aktionen : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    KOS = TKOS{};
+    Blatt_zuruecksetzen();
   }
   Aufzeichnung a;
 };

@@ -16,6 +16,7 @@
 #include "workbench/Abbildungen.h"
 #include "workbench/Dreieckskonstruktion.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -51,9 +52,7 @@ long double Grad(long double bogen) {
 class Dreieck : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    Stil_zuruecksetzen();
-    KOS = TKOS{};
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
     Abbildungsfenster = Abbildungsfenster_Startwerte();
   }

@@ -15,6 +15,7 @@
 #include "workbench/Matrixaktion.h"
 #include "workbench/Startwerte.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ using Zeilen = std::vector<std::vector<std::string>>;
 class Matrixaktion : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
   }
 

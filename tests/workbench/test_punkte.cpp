@@ -16,6 +16,7 @@
 #include "table/UStringGrid.h"
 #include "workbench/Punkteaktion.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ using Zeilen = std::vector<std::vector<std::string>>;
 class Punkte : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    Stil_zuruecksetzen();
-    KOS = TKOS{};
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
     Punktanzahl = 0;
   }

@@ -16,6 +16,7 @@
 #include "workbench/Eingaben.h"
 #include "workbench/Regressionsaktion.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -24,8 +25,7 @@ using Zellen = std::vector<std::pair<const char*, const char*>>;
 class Regressionsaktion : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    Zahlformat_zuruecksetzen();
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
   }
   void TearDown() override { Tabelle_leeren(Zahlentabelle); }
@@ -241,7 +241,7 @@ TEST_F(Regressionsaktion, Meldungen_und_Feldtexte) {
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    Werkbank_zuruecksetzen();
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
     a.texte.clear();
     Eintragen(f.punkte);

@@ -11,13 +11,14 @@
 #include "table/UStringGrid.h"
 #include "workbench/Spaltenaktion.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
 class Spalten : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
   }
   static void Spalte_setzen(int spalte, const std::vector<std::string>& texte) {

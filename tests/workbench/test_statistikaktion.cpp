@@ -20,6 +20,7 @@
 #include "table/UStringGrid.h"
 #include "workbench/Statistikaktion.h"
 #include "workbench/Werkbank.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
@@ -28,9 +29,7 @@ constexpr TFarbe kMagenta = 0xFF00FF;
 class Statistikaktion : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    KOS = TKOS{};
-    Stil_zuruecksetzen();
+    Blatt_zuruecksetzen();
     Stil.Flaechenfuellung = Pinsel_voll;  // solid bars: every inner pixel has the fill colour
     Tabelle_leeren(Zahlentabelle);
   }

@@ -24,16 +24,14 @@
 #include "workbench/Tangentenaktion.h"
 #include "workbench/Werkbank.h"
 #include "workbench/Wertetabellenaktion.h"
+#include "workbench/Blatt.h"
 
 namespace {
 
 class Werkzeuge : public ::testing::Test {
  protected:
   void SetUp() override {
-    Werkbank_zuruecksetzen();
-    Zahlformat_zuruecksetzen();
-    KOS = TKOS{};
-    Stil_zuruecksetzen();
+    Blatt_zuruecksetzen();
     Tabelle_leeren(Zahlentabelle);
     a.bild = TBild{};
   }
