@@ -333,6 +333,8 @@ class TForm1 : public TFensterbasis {
   void Tastenkuerzel_einrichten();
   void Verlauf_einrichten();
   void Blatt_zeigen(const TBlatt& b);
+  // Shows the sheet undo or redo handed out (nothing when there is none) and the caption.
+  void Verlauf_zeigen(const TBlatt* b);
   void Gespeichert_merken();
   void Nach_Oeffnen();
   void Titel_zeigen();

@@ -191,25 +191,23 @@ void TForm1::Blatt_zeigen(const TBlatt& b) {
   fuehrung_->zeigt = false;
 }
 
-void TForm1::SpeedButton_RueckgaengigClick() {
-  if (!fuehrung_) return;
-  Schritt_merken();  // what was typed and not yet left is a step of its own
-  TVerlauf& v = fuehrung_->Verlauf;
-  if (const TBlatt* b = v.Rueckgaengig()) {
+void TForm1::Verlauf_zeigen(const TBlatt* b) {
+  if (b) {
     Blatt_zeigen(*b);
-    v.Ersetzen(Blatt_erfassen(b));
+    fuehrung_->Verlauf.Ersetzen(Blatt_erfassen(b));
   }
   Titel_zeigen();
 }
 
+void TForm1::SpeedButton_RueckgaengigClick() {
+  if (!fuehrung_) return;
+  Schritt_merken();  // what was typed and not yet left is a step of its own
+  Verlauf_zeigen(fuehrung_->Verlauf.Rueckgaengig());
+}
+
 void TForm1::SpeedButton_WiederholenClick() {
   if (!fuehrung_) return;
-  TVerlauf& v = fuehrung_->Verlauf;
-  if (const TBlatt* b = v.Wiederholen()) {
-    Blatt_zeigen(*b);
-    v.Ersetzen(Blatt_erfassen(b));
-  }
-  Titel_zeigen();
+  Verlauf_zeigen(fuehrung_->Verlauf.Wiederholen());
 }
 
 void TForm1::keyPressEvent(QKeyEvent* ereignis) {
