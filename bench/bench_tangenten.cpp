@@ -7,10 +7,10 @@
 
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
+#include "platform/Blattspeicher.h"
 #include "platform/Dialoge.h"
 #include "workbench/Tangentenaktion.h"
 #include "workbench/Werkbank.h"
-#include "platform/Blattspeicher.h"
 
 namespace {
 

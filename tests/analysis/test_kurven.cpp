@@ -8,8 +8,8 @@
 #include "engine/KOS.h"
 #include "kos/UGrafik.h"
 #include "kos/U_KOS.h"
-#include "platform/URechenlauf.h"
 #include "platform/Blattspeicher.h"
+#include "platform/URechenlauf.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "workbench/Werkbank.h"
 #include "workbench/Blatt.h"
+#include "workbench/Werkbank.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "engine/KOS.h"
 #include "kos/U_Ansicht.h"
-#include "support/Gebietsschema.h"
 #include "platform/Blattspeicher.h"
+#include "support/Gebietsschema.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 
 #include "engine/UFunktionsParser.h"
 #include "engine/UMatheBasisOp.h"
+#include "platform/Blattspeicher.h"
 #include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Interpolationsaktion.h"
 #include "workbench/Werkbank.h"
-#include "platform/Blattspeicher.h"
 
 namespace {
 

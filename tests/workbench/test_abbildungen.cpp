@@ -13,8 +13,8 @@
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Abbildungen.h"
-#include "workbench/Werkbank.h"
 #include "workbench/Blatt.h"
+#include "workbench/Werkbank.h"
 
 namespace {
 

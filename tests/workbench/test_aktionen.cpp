@@ -9,19 +9,17 @@
 #include "kos/U_KOS.h"
 #include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
+#include "workbench/Blatt.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Startwerte.h"
 #include "workbench/Werkbank.h"
 #include "workbench/Werkzeugterm.h"
-#include "workbench/Blatt.h"
 
 namespace {
 
 class Aktionen : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Blatt_zuruecksetzen();
-  }
+  void SetUp() override { Blatt_zuruecksetzen(); }
   Aufzeichnung a;
 };
 

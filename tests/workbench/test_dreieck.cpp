@@ -14,9 +14,9 @@
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
 #include "workbench/Abbildungen.h"
+#include "workbench/Blatt.h"
 #include "workbench/Dreieckskonstruktion.h"
 #include "workbench/Werkbank.h"
-#include "workbench/Blatt.h"
 
 namespace {
 

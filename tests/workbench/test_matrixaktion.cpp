@@ -12,10 +12,10 @@
 #include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Matrixaktion.h"
 #include "workbench/Startwerte.h"
 #include "workbench/Werkbank.h"
-#include "workbench/Blatt.h"
 
 namespace {
 

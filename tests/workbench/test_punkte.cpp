@@ -14,9 +14,9 @@
 #include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Punkteaktion.h"
 #include "workbench/Werkbank.h"
-#include "workbench/Blatt.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Regressionsaktion.h"
 #include "workbench/Werkbank.h"
-#include "workbench/Blatt.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "support/Gebietsschema.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Spaltenaktion.h"
 #include "workbench/Werkbank.h"
-#include "workbench/Blatt.h"
 
 namespace {
 

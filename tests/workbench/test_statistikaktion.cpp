@@ -18,9 +18,9 @@
 #include "support/Gebietsschema.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Statistikaktion.h"
 #include "workbench/Werkbank.h"
-#include "workbench/Blatt.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "support/Aufzeichnung.h"
 #include "support/SkriptDialoge.h"
 #include "table/UStringGrid.h"
+#include "workbench/Blatt.h"
 #include "workbench/Eingaben.h"
 #include "workbench/Integraleaktion.h"
 #include "workbench/Nullstellenaktion.h"
@@ -24,7 +25,6 @@
 #include "workbench/Tangentenaktion.h"
 #include "workbench/Werkbank.h"
 #include "workbench/Wertetabellenaktion.h"
-#include "workbench/Blatt.h"
 
 namespace {
 
