@@ -1,9 +1,8 @@
 // The sheet's history with a full table (1500 x 43 cells) and a picture: recording a step,
 // undoing one, the memory of a hundred steps, and writing the recovery file.
 
-#include <benchmark/benchmark.h>
+#include "Fensterbench.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <string>
 
@@ -12,14 +11,6 @@
 #include "workbench/Blatt.h"
 
 namespace {
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench_window_verlauf";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 void Tabelle_fuellen(int marke) {
   Tabelle::Sammler s(Zahlentabelle);
@@ -118,11 +109,4 @@ BENCHMARK(BM_Sicherung_uebergeben)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM",
-          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+QDX_FENSTERBENCH_MAIN()
